@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test twice (plain, and with
+# AddressSanitizer + UndefinedBehaviorSanitizer), then cross-builds the 32-bit
+# Windows DLL and checks its export table against the export list.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=${JOBS:-2}
+
+"$root/scripts/setup.sh"
+
+run_suite() {  # build-dir, extra cmake args...
+  local dir=$1
+  shift
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  (cd "$dir" && ctest -j"$jobs" --output-on-failure)
+}
+
+echo "== plain build"
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== sanitizer build"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSURVEY_SANITIZE=ON -DSURVEY_BUILD_BENCHMARKS=OFF
+echo "== 32-bit Windows DLL"
+cmake -S "$root" -B "$root/build-win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build-win32" -j"$jobs"
+python3 "$root/tools/check_exports.py" dll "$root/build-win32/bin/survey.dll" \
+  "$root/build-win32/survey/generated/dll_exports.txt" i686-w64-mingw32-objdump

@@ -1,0 +1,17 @@
+/* survey.h - every public declaration of the survey library.
+ *
+ * Functions are bound by name; see exports.list for the names, bind.h for binding
+ * at run time, and each family header for the functions themselves.
+ */
+#ifndef SURVEY_SURVEY_H
+#define SURVEY_SURVEY_H
+
+#include "survey_api.h"
+#include "bind.h"
+#include "platform/bstr.h"
+
+#include "basics/arrays.h"
+#include "basics/files.h"
+#include "basics/helpers.h"
+
+#endif /* SURVEY_SURVEY_H */
