@@ -1,0 +1,93 @@
+// The G-XML writer.
+#include "gxml.hpp"
+
+#include "files.hpp"
+#include "survey_binding.hpp"
+#include "text.hpp"
+
+namespace conv::gxml {
+
+std::string GXml_Tag(int closing, std::string_view name) {
+  std::string s(closing == 0 ? "<" : "</");
+  s.append(name);
+  s.push_back('>');
+  return s;
+}
+
+void GXml_Coordinates(std::string& out, std::int32_t n, const double* first, const double* second) {
+  out.append("<Coordinates unit.location=\"m\">");
+  for (std::int32_t i = 0; i < n; ++i) {
+    if (i > 0) out.push_back(' ');
+    append_number(out, first[i]);
+    out.push_back(',');
+    append_number(out, second[i]);
+  }
+  out.append("</Coordinates>");
+}
+
+void GXml_Header(std::string& out, std::string_view name, std::string_view category, std::string_view purpose) {
+  out.append("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n");
+  out.append("<G-XML><Metadata><Metadata.gxml><Name>");
+  append_xml_escaped(out, trim_blanks(name));
+  out.append("</Name><Purpose>").append(purpose).append("</Purpose>");
+  out.append("<Author>Mirevo</Author>");
+  out.append("<Description>").append(purpose).append("</Description>");
+  out.append("</Metadata.gxml></Metadata>");
+  out.append("<MetricGeospace category=\"");
+  append_xml_escaped(out, category);
+  out.append("\" unit.location=\"m\"><Boundary><Rectangle>");
+}
+
+void GXml_Feature(std::string& out, SurveyLibrary& lib, std::string_view category, std::int32_t k,
+                  std::span<const Property> properties, std::int32_t n, const double* first,
+                  const double* second) {
+  out.append("<GeometricFeature id=\"");
+  append_number(out, static_cast<double>(k) - 1);
+  out.append("\" category=\"");
+  append_xml_escaped(out, category);
+  out.append("\"><Boundary><Rectangle>");
+  // The rectangle spans every point of the ring: for a ring that repeats its first
+  // point the last one adds nothing, and a ring listed without it keeps its vertex.
+  double lo[2], hi[2], width, height;
+  lib.Get_Extent(n, first, second, &lo[0], &lo[1], &hi[0], &hi[1], &width, &height);
+  const double rect_first[2] = {lo[0], hi[0]}, rect_second[2] = {lo[1], hi[1]};
+  GXml_Coordinates(out, 2, rect_first, rect_second);
+  out.append("</Rectangle></Boundary><Geometry><Polygon><OuterBoundary><LinearRing>");
+  GXml_Coordinates(out, n, first, second);
+  out.append("</LinearRing></OuterBoundary></Polygon></Geometry>");
+  for (const Property& p : properties) {
+    out.append("<Property propertytypename=\"");
+    append_xml_escaped(out, p.name);
+    out.append("\" datatype=\"");
+    append_xml_escaped(out, p.type);
+    out.append("\">");
+    append_xml_escaped(out, p.value);
+    out.append("</Property>");
+  }
+  out.append("</GeometricFeature>");
+}
+
+std::string GXml_Footer() { return "</MetricGeospace></G-XML>"; }
+
+std::string document_head(std::string_view category, std::string_view purpose, double min_first,
+                          double min_second, double max_first, double max_second) {
+  std::string doc;
+  GXml_Header(doc, category, category, purpose);
+  const double first[2] = {min_first, max_first}, second[2] = {min_second, max_second};
+  GXml_Coordinates(doc, 2, first, second);
+  doc.append(GXml_Tag(1, "Rectangle"));
+  doc.append(GXml_Tag(1, "Boundary"));
+  return doc;
+}
+
+void write_document(File& out, Cp932& codec, std::string_view head, std::string_view features) {
+  std::string bytes;
+  const std::string footer = GXml_Footer();
+  bytes.reserve(head.size() + features.size() + footer.size());
+  codec.append_cp932(bytes, head);
+  codec.append_cp932(bytes, features);
+  codec.append_cp932(bytes, footer);
+  out.write_all(bytes);
+}
+
+}  // namespace conv::gxml

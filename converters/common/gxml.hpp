@@ -1,0 +1,61 @@
+// The G-XML writer (ToG_XML): the text of one document with one MetricGeospace and
+// one GeometricFeature per ring. It builds UTF-8 text in memory; the document is
+// encoded to Shift_JIS and written in one piece at the end of a conversion.
+#ifndef CONVERTERS_COMMON_GXML_HPP
+#define CONVERTERS_COMMON_GXML_HPP
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace conv {
+
+class SurveyLibrary;
+class Cp932;
+class File;
+
+namespace gxml {
+
+// Purpose and description texts of the documents.
+inline constexpr std::string_view kPurposeKokudo = "国土庁フォーマットをG-XMLへ変換";
+inline constexpr std::string_view kPurposeShape = "SHPをG-XMLへ変換";
+
+// One property of a feature: type name, data type ("integer", "string", "real")
+// and value text, inserted as given (escaped for XML).
+struct Property {
+  std::string_view name;
+  std::string_view type;
+  std::string_view value;
+};
+
+// "<name>" when closing is 0, "</name>" otherwise.
+std::string GXml_Tag(int closing, std::string_view name);
+
+// The Coordinates element of points first[i], second[i] for i in 0..n-1.
+void GXml_Coordinates(std::string& out, std::int32_t n, const double* first, const double* second);
+
+// From the XML declaration to the opening Boundary and Rectangle tags.
+void GXml_Header(std::string& out, std::string_view name, std::string_view category, std::string_view purpose);
+
+// One complete GeometricFeature: id k - 1, its own rectangle (Get_Extent of the
+// library over all n points), the ring, the properties in order.
+void GXml_Feature(std::string& out, SurveyLibrary& lib, std::string_view category, std::int32_t k,
+                  std::span<const Property> properties, std::int32_t n, const double* first,
+                  const double* second);
+
+// "</MetricGeospace></G-XML>".
+std::string GXml_Footer();
+
+// The document before its features: header (name and category both `category`),
+// the document rectangle, the closing Rectangle and Boundary tags.
+std::string document_head(std::string_view category, std::string_view purpose, double min_first,
+                          double min_second, double max_first, double max_second);
+
+// Encodes head, features and footer to Shift_JIS and writes them with one write.
+void write_document(File& out, Cp932& codec, std::string_view head, std::string_view features);
+
+}  // namespace gxml
+}  // namespace conv
+
+#endif

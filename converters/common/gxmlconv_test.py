@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""The command-line contract of gxmlconv: exit status, messages, output names."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+GXMLCONV = sys.argv.pop(1) if len(sys.argv) > 1 else "build/bin/gxmlconv"
+
+TOWN = (
+    "G00,01,town\r\n"
+    "D00,1,\x92\x6e\x94\xd4 1,1\r\nB01,1\r\nB01,2\r\nB01,3\r\nD99\r\n"
+    "A01,1,P1,200,100.5,0\r\nA01,2,P2,210.25,110,0\r\nA01,3,P3,200,110,0\r\n"
+)
+
+
+def run(*args, cwd=None):
+    p = subprocess.run([GXMLCONV, *args], capture_output=True, cwd=cwd)
+    return p.returncode, p.stdout.decode("utf-8"), p.stderr.decode("utf-8")
+
+
+class Cli(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="gxmlconv_")
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def write(self, name, text):
+        path = os.path.join(self.dir, name)
+        with open(path, "wb") as f:
+            f.write(text.encode("latin-1"))
+        return path
+
+    def test_usage_errors(self):
+        town = self.write("a.sim", TOWN)
+        for args in [(), ("nosuch", town), ("sima",), ("sima", "--bogus", town), ("sima", town, town, "-o", "x"),
+                     ("sima", town, "-o")]:
+            with self.subTest(args=args):
+                code, _, err = run(*args)
+                self.assertEqual(code, 2)
+                self.assertIn("gxmlconv", err)
+
+    def test_help(self):
+        code, out, _ = run("--help")
+        self.assertEqual(code, 0)
+        self.assertIn("Usage: gxmlconv", out)
+        self.assertIn("sima", out)
+
+    def test_default_output_beside_the_input(self):
+        town = self.write("town.v1.sim", TOWN)
+        code, out, err = run("sima", town)
+        self.assertEqual((code, out, err), (0, "", ""))
+        doc = os.path.join(self.dir, "town.XML")
+        with open(doc, "rb") as f:
+            data = f.read()
+        self.assertIn(b'category="town.v1"', data)
+        self.assertIn(b"100.5,200 110,210.25 110,200 100.5,200", data)
+        self.assertEqual(subprocess.run(["xmllint", "--noout", doc]).returncode, 0)
+
+    def test_relative_input_and_xy_flag(self):
+        self.write("lot.sim", TOWN)
+        code, _, _ = run("sima", "--no-xy-swap", "lot.sim", cwd=self.dir)
+        self.assertEqual(code, 0)
+        with open(os.path.join(self.dir, "lot.XML"), "rb") as f:
+            self.assertIn(b"200,100.5 200,110 210.25,110 200,100.5", f.read())
+
+    def test_a_failure_does_not_stop_the_batch(self):
+        good = self.write("good.sim", TOWN)
+        missing = os.path.join(self.dir, "missing.sim")
+        code, _, err = run("sima", missing, good)
+        self.assertEqual(code, 1)
+        self.assertTrue(err.startswith("Bentrim: エラー番号53\r\n"), err)
+        self.assertTrue(os.path.exists(os.path.join(self.dir, "good.XML")))
+
+    def test_messages_and_the_input_as_output(self):
+        src = self.write("plan.XML", TOWN)
+        code, _, err = run("sima", src)
+        self.assertEqual(code, 1)
+        self.assertEqual(err, "ファイル選択: 出力ファイルが入力ファイルと同じです。\n")
+        with open(src, "rb") as f:
+            self.assertEqual(f.read(), TOWN.encode("latin-1"))
+        over = self.write("over.sim", "A01,15001,,1,1\r\n")
+        code, _, err = run("sima", over, "-o", os.path.join(self.dir, "o.xml"))
+        self.assertEqual((code, err), (1, "座標点数: 座標が、15000点を超えました。\n"))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)
