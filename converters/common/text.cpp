@@ -82,6 +82,11 @@ void Cp932::append_cp932(std::string& out, std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     std::size_t j = i;
+    // Eight bytes at a time while none has its high bit set.
+    for (std::uint64_t w; j + 8 <= utf8.size(); j += 8) {
+      std::memcpy(&w, utf8.data() + j, 8);
+      if (w & 0x8080808080808080ull) break;
+    }
     while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) < 0x80) ++j;
     out.append(utf8.data() + i, j - i);
     i = j;
@@ -121,7 +126,42 @@ void append_xml_escaped(std::string& out, std::string_view s) {
   out.append(s.data() + from, s.size() - from);
 }
 
+namespace {
+
+// A field that is already a plain decimal (optional "-", digits, optional "." and
+// digits, nothing else) converts directly; anything else takes the general path.
+bool plain_decimal(std::string_view f) {
+  std::size_t i = (!f.empty() && f[0] == '-') ? 1 : 0;
+  bool digits = false, dot = false;
+  for (; i < f.size(); ++i) {
+    const char c = f[i];
+    if (c >= '0' && c <= '9')
+      digits = true;
+    else if (c == '.' && !dot)
+      dot = true;
+    else
+      return false;
+  }
+  return digits && f.size() < 40;
+}
+
+}  // namespace
+
 double leading_number(std::string_view field) {
+  // Whole numbers of up to 15 digits (point numbers) are exact as integers.
+  if (!field.empty() && field.size() <= 15) {
+    std::int64_t n = 0;
+    std::size_t i = 0;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i) n = n * 10 + (field[i] - '0');
+    if (i == field.size()) return static_cast<double>(n);
+  }
+  if (plain_decimal(field)) {
+    double v = 0.0;
+    const bool negative = field[0] == '-';
+    const char* b = field.data() + (negative ? 1 : 0);
+    std::from_chars(b, field.data() + field.size(), v, std::chars_format::fixed);
+    return negative ? -v : v;
+  }
   // Gather the characters of the number without the ignored blanks, then convert
   // the result with correct rounding.
   char small[64];
@@ -205,18 +245,85 @@ std::int32_t round_to_int32(double v) {
   return static_cast<std::int32_t>(r);
 }
 
-void append_number(std::string& out, double v) {
+namespace {
+
+// printf's "%.15G" with the leading zero of a fraction dropped; the general path.
+void append_number_general(std::string& out, double v) {
   char buf[40];
-  if (v == 0.0) {  // also negative zero
-    out.push_back('0');
-    return;
-  }
   const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
   char* p = buf;
   char* end = res.ptr;
   if (*p == '-') out.push_back(*p++);
   if (p[0] == '0' && p + 1 < end && p[1] == '.') ++p;  // .5 rather than 0.5
   for (; p < end; ++p) out.push_back(*p == 'e' ? 'E' : *p);
+}
+
+constexpr char kTwoDigits[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Fast path for values with few decimals (survey coordinates): when v * 10^k is a
+// whole number m below 10^15 and m / 10^k reads back as v, the decimal m * 10^-k has
+// at most 15 significant digits and reads back as v; every such decimal survives a
+// trip through a double, so it is v rounded to 15 digits, the digits "%.15G" prints.
+// Values from 1e-4 up are printed without exponent by "%.15G", as here. Writes at
+// most 18 characters ending at `end` and returns where they start, or nullptr.
+char* format_fast(char* end, double v) {
+  static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  const double a = std::fabs(v);
+  if (!(a >= 1e-4 && a < 1e15)) return nullptr;
+  for (int k = 0; k < 9; ++k) {
+    const double m = a * kPow10[k];
+    if (m >= 1e15) return nullptr;
+    const auto whole = static_cast<std::int64_t>(m);  // m < 1e15: no overflow
+    if (static_cast<double>(whole) != m || m / kPow10[k] != a) continue;
+    auto n = static_cast<std::uint64_t>(whole);
+    int frac = k;
+    while (frac > 0 && n % 10 == 0) {  // no trailing zeros after the point
+      n /= 10;
+      --frac;
+    }
+    char* p = end;
+    if (frac > 0) {
+      // The fraction's digits, with zeros up to the point (.025), then the point.
+      for (int i = 0; i < frac; ++i) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+      }
+      *--p = '.';
+    }
+    while (n >= 100) {
+      const auto d = static_cast<unsigned>(n % 100) * 2;
+      n /= 100;
+      *--p = kTwoDigits[d + 1];
+      *--p = kTwoDigits[d];
+    }
+    if (n >= 10) {
+      *--p = kTwoDigits[n * 2 + 1];
+      *--p = kTwoDigits[n * 2];
+    } else if (n > 0 || frac == 0) {
+      *--p = static_cast<char>('0' + n);
+    }
+    if (v < 0) *--p = '-';
+    return p;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void append_number(std::string& out, double v) {
+  if (v == 0.0) {  // also negative zero
+    out.push_back('0');
+    return;
+  }
+  char buf[32];
+  char* end = buf + sizeof buf;
+  if (const char* p = format_fast(end, v))
+    out.append(p, static_cast<std::size_t>(end - p));
+  else
+    append_number_general(out, v);
 }
 
 std::string number_text(double v) {

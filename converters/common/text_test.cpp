@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "common/host.hpp"
@@ -134,6 +136,53 @@ TEST(Paths, OutputProposalAndCategory) {
   EXPECT_EQ(folder_of(s + "a.sim"), s);
   EXPECT_EQ(folder_of("a.sim"), "");
   EXPECT_EQ(last_component(s + "d" + s + "a.sim"), "a.sim");
+}
+
+}  // namespace
+}  // namespace conv
+
+namespace conv {
+namespace {
+
+// The fast layout of survey-sized numbers against printf's "%.15G" itself.
+TEST(NumberText, AgreesWithPrintfOverManyValues) {
+  std::uint64_t state = 88172645463325252ull;
+  auto next = [&] {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return state;
+  };
+  auto printf_form = [](double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15G", v);
+    std::string s = buf;
+    const auto at = s.find("0.");
+    if (at == 0 || (at == 1 && s[0] == '-')) s.erase(at, 1);
+    return s == "-0" ? std::string("0") : s;
+  };
+  for (int i = 0; i < 300000; ++i) {
+    double v;
+    switch (i % 4) {
+      case 0:  // a survey coordinate with up to 6 decimals
+        v = static_cast<double>(static_cast<std::int64_t>(next() % 20000000000ull) - 10000000000ll) /
+            std::pow(10.0, static_cast<double>(next() % 7));
+        break;
+      case 1:  // any bit pattern that is a finite double
+        do {
+          std::uint64_t bits = next();
+          std::memcpy(&v, &bits, sizeof v);
+        } while (!std::isfinite(v));
+        break;
+      case 2:  // a value with noise in the last digits
+        v = (static_cast<double>(next() % 1000000) / 7.0) * ((next() & 1) ? 1 : -1);
+        break;
+      default:  // around the switch points of the layout
+        v = std::pow(10.0, static_cast<double>(static_cast<int>(next() % 40) - 20)) *
+            (1.0 + static_cast<double>(next() % 1000) / 1000.0);
+    }
+    ASSERT_EQ(number_text(v), printf_form(v)) << std::hexfloat << v;
+  }
 }
 
 }  // namespace
