@@ -67,6 +67,15 @@ void GXml_Feature(std::string& out, SurveyLibrary& lib, std::string_view categor
   out.append("</GeometricFeature>");
 }
 
+void orient_ring(SurveyLibrary& lib, std::int16_t n, double* first, double* second) {
+  // Every point counts: the closing point, when the ring repeats its first point,
+  // adds nothing, and a ring listed without it keeps its last edge.
+  if (lib.work_area(n, first, second) < 0) {
+    lib.dmat_mirror(n, first);
+    lib.dmat_mirror(n, second);
+  }
+}
+
 std::string GXml_Footer() { return "</MetricGeospace></G-XML>"; }
 
 std::string document_head(std::string_view category, std::string_view purpose, double min_first,

@@ -44,6 +44,10 @@ void GXml_Feature(std::string& out, SurveyLibrary& lib, std::string_view categor
                   std::span<const Property> properties, std::int32_t n, const double* first,
                   const double* second);
 
+// Orients a ring so that its signed area (work_area of the library, first as X)
+// is not negative: a negative ring is reversed, first array then second.
+void orient_ring(SurveyLibrary& lib, std::int16_t n, double* first, double* second);
+
 // "</MetricGeospace></G-XML>".
 std::string GXml_Footer();
 

@@ -12,6 +12,7 @@
 #include "common/host.hpp"
 #include "common/paths.hpp"
 #include "common/survey_binding.hpp"
+#include "cadastral/kestrin.hpp"
 #include "sima/sima.hpp"
 
 namespace {
@@ -28,6 +29,8 @@ struct Program {
 
 const Program kPrograms[] = {
     {"sima", "Bentrim", "a SIMA survey file (A01 points, D00/B01/D99 parcels)", true, conv::convert_sima},
+    {"kestrin", "Parlow", "a cadastral pair town.pnt + town.pol (name either, or any town.*)", true,
+     conv::convert_kestrin},
 };
 
 void usage(std::FILE* to) {

@@ -5,6 +5,7 @@
 #define CONVERTERS_COMMON_HOST_HPP
 
 #include <cstdint>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -79,6 +80,32 @@ enum class Outcome {
   kStopped,  // stopped with a message of the program's own
   kFailed,   // stopped by a run-time failure
 };
+
+// Runs a conversion body with the hourglass pointer, and reports a run-time failure
+// (or exhausted memory) in a message box titled `title`. The pointer is reset in
+// every case.
+template <class Body>
+Outcome guarded(Host& host, std::string_view title, Body&& body) {
+  host.busy(true);
+  Outcome outcome;
+  try {
+    outcome = body();
+  } catch (const RuntimeFailure& failure) {
+    host.message(failure_text(failure), title, true);
+    outcome = Outcome::kFailed;
+  } catch (const std::bad_alloc&) {
+    host.message(failure_text(RuntimeFailure(kOutOfMemory, "Out of memory")), title, true);
+    outcome = Outcome::kFailed;
+  }
+  host.busy(false);
+  return outcome;
+}
+
+// Shows a message of the program's own and stops.
+inline Outcome stop_with(Host& host, std::string_view message, std::string_view title) {
+  host.message(message, title, true);
+  return Outcome::kStopped;
+}
 
 }  // namespace conv
 

@@ -3,7 +3,6 @@
 // it), and the document is written in one piece at the end.
 #include "sima/sima.hpp"
 
-#include <new>
 #include <string>
 #include <vector>
 
@@ -51,30 +50,12 @@ class Conversion {
         ring_first_(kSimaMaxParcelPoints + 1), ring_second_(kSimaMaxParcelPoints + 1) {}
 
   Outcome run() {
-    if (req_.input.empty() || req_.output.empty()) return stop(kMsgNoFile, kTitleFileChoice);
-    if (same_file(req_.input, req_.output)) return stop(kMsgSameFile, kTitleFileChoice);
-    host_.busy(true);
-    Outcome outcome;
-    try {
-      outcome = points() ? parcels() : Outcome::kStopped;
-    } catch (const RuntimeFailure& failure) {
-      host_.message(failure_text(failure), kTitle, true);
-      outcome = Outcome::kFailed;
-    } catch (const std::bad_alloc&) {
-      host_.message(failure_text(RuntimeFailure(kOutOfMemory, "Out of memory")), kTitle, true);
-      outcome = Outcome::kFailed;
-    }
-    host_.busy(false);
-    return outcome;
+    if (req_.input.empty() || req_.output.empty()) return stop_with(host_, kMsgNoFile, kTitleFileChoice);
+    if (same_file(req_.input, req_.output)) return stop_with(host_, kMsgSameFile, kTitleFileChoice);
+    return guarded(host_, kTitle, [&] { return points() ? parcels() : Outcome::kStopped; });
   }
 
  private:
-  Outcome stop(std::string_view message, std::string_view title) {
-    host_.message(message, title, true);
-    host_.busy(false);
-    return Outcome::kStopped;
-  }
-
   // First pass: the point table. False when stopped with a message.
   bool points() {
     File in(req_.input, File::Mode::kRead);
@@ -141,12 +122,7 @@ class Conversion {
           ring_first_[count] = ring_first_[1];
           ring_second_[count] = ring_second_[1];
         }
-        // Orientation over every point: the closing point, when present, adds nothing.
-        const auto n16 = static_cast<std::int16_t>(count);
-        if (lib_.work_area(n16, &ring_first_[1], &ring_second_[1]) < 0) {
-          lib_.dmat_mirror(n16, &ring_first_[1]);
-          lib_.dmat_mirror(n16, &ring_second_[1]);
-        }
+        gxml::orient_ring(lib_, static_cast<std::int16_t>(count), &ring_first_[1], &ring_second_[1]);
         id = number_text(k);
         const gxml::Property props[] = {{"Id", "integer", id}, {"Chiban", "string", name}};
         gxml::GXml_Feature(features, lib_, category, k, props, count, &ring_first_[1], &ring_second_[1]);
@@ -160,10 +136,7 @@ class Conversion {
     return Outcome::kDone;
   }
 
-  Outcome limit_stop() {
-    host_.message(limit_message(kSimaMaxParcelPoints), "筆構成点数", true);
-    return Outcome::kStopped;
-  }
+  Outcome limit_stop() { return stop_with(host_, limit_message(kSimaMaxParcelPoints), "筆構成点数"); }
 
   const Request& req_;
   Host& host_;
