@@ -10,8 +10,18 @@
 #include "bind.h"
 #include "platform/bstr.h"
 
+#include "basics/angles.h"
 #include "basics/arrays.h"
 #include "basics/files.h"
 #include "basics/helpers.h"
+#include "basics/trig.h"
+#include "basics/units.h"
+#include "plane/construct.h"
+#include "plane/directions.h"
+#include "plane/intersections.h"
+#include "plane/lines.h"
+#include "numerics/arrayops.h"
+#include "numerics/fitting.h"
+#include "numerics/matrix.h"
 
 #endif /* SURVEY_SURVEY_H */
