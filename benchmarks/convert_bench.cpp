@@ -20,6 +20,7 @@
 
 #include "common/host.hpp"
 #include "common/survey_binding.hpp"
+#include "cadastral/kestrin.hpp"
 #include "sima/sima.hpp"
 
 namespace {
@@ -62,6 +63,35 @@ void write_sima(const std::string& path) {
     s += "D99,\r\n";
   }
   std::ofstream(path, std::ios::binary) << s;
+}
+
+// A cadastral pair: 30,000 named points and 10,000 parcels of 20 to 60 points.
+void write_kestrin(const std::string& base) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> x(-40000.0, -30000.0), y(-10000.0, 0.0);
+  std::uniform_int_distribution<int> pick(1, 30000), size(20, 60);
+  std::string pnt, pol;
+  char line[160];
+  for (int p = 1; p <= 30000; ++p) {
+    std::snprintf(line, sizeof line, "K%05d,%.3f,%.3f\r\n", p, x(rng), y(rng));
+    pnt += line;
+  }
+  for (int k = 1; k <= 10000; ++k) {
+    const int n = size(rng);
+    std::snprintf(line, sizeof line, "%d,%d,\x96\x7b\x92\xac,\x88\xea\x92\x9a\x96\xda,%d-%d,%d\r\n", 100 + k % 7,
+                  k % 13, k / 10, k % 10, n + 1);
+    pol += line;
+    int first = pick(rng);
+    for (int i = 0; i < n; ++i) {
+      const int p = i == 0 ? first : pick(rng);
+      std::snprintf(line, sizeof line, "K%05d\r\n", p);
+      pol += line;
+    }
+    std::snprintf(line, sizeof line, "K%05d\r\n", first);  // closed by repeating the first name
+    pol += line;
+  }
+  std::ofstream(base + "pnt", std::ios::binary) << pnt;
+  std::ofstream(base + "pol", std::ios::binary) << pol;
 }
 
 struct Sample {
@@ -118,6 +148,16 @@ int main(int argc, char** argv) {
     conv::SurveyLibrary lib;
     return conv::convert_sima({sima, (dir / "bench.XML").string(), true}, host, lib) == conv::Outcome::kDone;
   });
+
+  const std::string kestrin = (dir / "bench.").string();
+  write_kestrin(kestrin);
+  report("kestrin", kestrin + "pnt + pol",
+         std::filesystem::file_size(kestrin + "pnt") + std::filesystem::file_size(kestrin + "pol"), runs, [&] {
+           NullHost host;
+           conv::SurveyLibrary lib;
+           return conv::convert_kestrin({kestrin + "pol", (dir / "bench_k.XML").string(), true}, host, lib) ==
+                  conv::Outcome::kDone;
+         });
 
   if (keep.empty()) std::filesystem::remove_all(dir);
   return 0;
