@@ -5,6 +5,9 @@
                        parcels (D00/B01/D99) with Shift_JIS parcel names, some points
                        listed after the parcels that use them, rings listed clockwise
                        and counter-clockwise, closing flags 0 and 1.
+    samples/lots.pnt   a cadastral pair of the same district: named points (pnt) and
+    samples/lots.pol   parcels with district codes and names (pol), rings closed by
+                       repeating their first point name, listed either way round.
 """
 import os
 import random
@@ -76,9 +79,36 @@ def town_sima():
     return ("\r\n".join(lines) + "\r\n").encode("cp932")
 
 
+def lots_pair():
+    rnd = random.Random(19990401)
+    names = {}  # (row, col) -> point name
+    pnt = []
+    for r in range(BLOCK_ROWS + 1):
+        for c in range(BLOCK_COLS + 1):
+            name = f"K{r:02d}{c:02d}"
+            names[(r, c)] = name
+            x = ORIGIN_X + r * PARCEL_D + rnd.uniform(-0.05, 0.05)
+            y = ORIGIN_Y + c * PARCEL_W + rnd.uniform(-0.05, 0.05)
+            pnt.append(f"{name},{x:.3f},{y:.3f}")
+    pol = []
+    for r in range(BLOCK_ROWS):
+        district = DISTRICTS[r]
+        for c in range(BLOCK_COLS):
+            ring = [names[(r, c)], names[(r, c + 1)], names[(r + 1, c + 1)], names[(r + 1, c)]]
+            if rnd.random() < 0.5:
+                ring.reverse()
+            ring.append(ring[0])
+            chiban = f"{100 + r * BLOCK_COLS + c}-{rnd.randint(1, 9)}"
+            pol.append(f"{201 + r},{c + 1},{district},{c + 1}丁目,{chiban},{len(ring)}")
+            pol.extend(ring)
+    encode = lambda lines: ("\r\n".join(lines) + "\r\n").encode("cp932")
+    return encode(pnt), encode(pol)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
-    for name, data in [("town.sim", town_sima())]:
+    pnt, pol = lots_pair()
+    for name, data in [("town.sim", town_sima()), ("lots.pnt", pnt), ("lots.pol", pol)]:
         with open(os.path.join(OUT, name), "wb") as f:
             f.write(data)
         print(f"wrote samples/{name} ({len(data)} bytes)", file=sys.stderr)

@@ -87,5 +87,20 @@ class Cli(unittest.TestCase):
         self.assertEqual((code, err), (1, "座標点数: 座標が、15000点を超えました。\n"))
 
 
+    def test_kestrin_pair_from_either_name(self):
+        self.write("lot.pnt", "P1,0,0\r\nP2,10,0\r\nP3,10,10\r\n")
+        self.write("lot.pol", "1,2,a,b,c,4\r\nP1\r\nP2\r\nP3\r\nP1\r\n")
+        code, out, err = run("kestrin", "lot.pnt", cwd=self.dir)
+        self.assertEqual((code, out, err), (0, "", ""))
+        with open(os.path.join(self.dir, "lot.XML"), "rb") as f:
+            self.assertIn(b"0,0 10,10 0,10 0,0", f.read())  # XY swap on by default
+        code, _, _ = run("kestrin", "--no-xy-swap", "lot.pol", "-o", "plain.xml", cwd=self.dir)
+        self.assertEqual(code, 0)
+        with open(os.path.join(self.dir, "plain.xml"), "rb") as f:
+            self.assertIn(b"0,0 10,10 10,0 0,0", f.read())
+        code, _, err = run("kestrin", "nothing.pol", cwd=self.dir)
+        self.assertEqual((code, err), (1, "ファイル選択: 座標ファイルがありません。\n"))
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=1)
