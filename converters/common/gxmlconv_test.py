@@ -93,7 +93,7 @@ class Cli(unittest.TestCase):
         code, out, err = run("kestrin", "lot.pnt", cwd=self.dir)
         self.assertEqual((code, out, err), (0, "", ""))
         with open(os.path.join(self.dir, "lot.XML"), "rb") as f:
-            self.assertIn(b"0,0 10,10 0,10 0,0", f.read())  # XY swap on by default
+            self.assertIn(b"0,0 0,10 10,10 0,0", f.read())  # XY swap on by default
         code, _, _ = run("kestrin", "--no-xy-swap", "lot.pol", "-o", "plain.xml", cwd=self.dir)
         self.assertEqual(code, 0)
         with open(os.path.join(self.dir, "plain.xml"), "rb") as f:
