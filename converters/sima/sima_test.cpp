@@ -160,6 +160,23 @@ TEST_F(Sima, ShiftJisNamesAndMarkupInNames) {
   EXPECT_TRUE(test::well_formed(dir_.file("out.XML")));
 }
 
+TEST_F(Sima, FileNamesBecomeTheCategoryInShiftJis) {
+  struct Case {
+    std::string name, category;
+  } cases[] = {
+      {"街区 7.sim", "\x8a\x58\x8b\xe6 7"},   // UTF-8 file name, Shift_JIS in the document
+      {"a&b.v2.sim", "a&amp;b.v2"},
+      {"\xF0\x9F\x98\x80.sim", "?"},          // no code-page-932 form
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto run = convert("A01,1,,1,1\nD00,1,a,0\nB01,1\nD99\n", true, c.name);
+    ASSERT_EQ(run.outcome, Outcome::kDone);
+    EXPECT_NE(run.output.find("<MetricGeospace category=\"" + c.category + "\""), std::string::npos);
+    EXPECT_NE(run.output.find("<GeometricFeature id=\"0\" category=\"" + c.category + "\""), std::string::npos);
+  }
+}
+
 TEST_F(Sima, LineEndingsOfEveryKind) {
   auto run = convert("A01,1,,3,4\rA01,2,,5,6\nD00,1,a,1\r\nB01,1\rB01,2\nD99");
   ASSERT_EQ(run.outcome, Outcome::kDone);
