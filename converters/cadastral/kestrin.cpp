@@ -115,7 +115,7 @@ class Conversion {
   Outcome parcels() {
     File in(pol_, File::Mode::kRead);
     File out(req_.output, File::Mode::kWrite);
-    double min_first = 1E+99, min_second = 1E+99, max_first = -1E+99, max_second = -1E+99;
+    gxml::Extent extent;
     const std::string category = path_text(codec_, category_of(req_.input));
     std::int32_t k = 0;
     std::int64_t j = 0;
@@ -154,10 +154,7 @@ class Conversion {
         first_[i] = p->v1;
         second_[i] = p->v2;
         if (req_.xy) lib_.dswap(&first_[i], &second_[i]);
-        if (first_[i] < min_first) min_first = first_[i];
-        if (first_[i] > max_first) max_first = first_[i];
-        if (second_[i] < min_second) min_second = second_[i];
-        if (second_[i] > max_second) max_second = second_[i];
+        extent.widen(first_[i], second_[i]);
       }
       gxml::orient_ring(lib_, static_cast<std::int16_t>(n), &first_[1], &second_[1]);
       ++k;
@@ -174,8 +171,7 @@ class Conversion {
       host_.feature_count(std::to_string(k));
       host_.yield();
     }
-    const std::string head =
-        gxml::document_head(category, gxml::kPurposeKokudo, min_first, min_second, max_first, max_second);
+    const std::string head = gxml::document_head(category, gxml::kPurposeKokudo, extent);
     gxml::write_document(out, codec_, head, features);
     out.close();
     in.close();
@@ -196,12 +192,7 @@ class Conversion {
 }  // namespace
 
 Outcome convert_kestrin(const Request& request, Host& host, SurveyLibrary& lib) {
-  try {
-    return Conversion(request, host, lib).run();
-  } catch (const RuntimeFailure& failure) {  // the code page service itself missing
-    host.message(failure_text(failure), kTitle, true);
-    return Outcome::kFailed;
-  }
+  return run_conversion<Conversion>(kTitle, request, host, lib);
 }
 
 }  // namespace conv

@@ -78,11 +78,10 @@ void orient_ring(SurveyLibrary& lib, std::int16_t n, double* first, double* seco
 
 std::string GXml_Footer() { return "</MetricGeospace></G-XML>"; }
 
-std::string document_head(std::string_view category, std::string_view purpose, double min_first,
-                          double min_second, double max_first, double max_second) {
+std::string document_head(std::string_view category, std::string_view purpose, const Extent& extent) {
   std::string doc;
   GXml_Header(doc, category, category, purpose);
-  const double first[2] = {min_first, max_first}, second[2] = {min_second, max_second};
+  const double first[2] = {extent.min_first, extent.max_first}, second[2] = {extent.min_second, extent.max_second};
   GXml_Coordinates(doc, 2, first, second);
   doc.append(GXml_Tag(1, "Rectangle"));
   doc.append(GXml_Tag(1, "Boundary"));

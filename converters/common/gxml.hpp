@@ -21,6 +21,18 @@ namespace gxml {
 inline constexpr std::string_view kPurposeKokudo = "国土庁フォーマットをG-XMLへ変換";
 inline constexpr std::string_view kPurposeShape = "SHPをG-XMLへ変換";
 
+// The document rectangle: the range of every point of every ring, from the
+// initial 1E+99 (minimum) and -1E+99 (maximum).
+struct Extent {
+  double min_first = 1E+99, min_second = 1E+99, max_first = -1E+99, max_second = -1E+99;
+  void widen(double first, double second) {
+    if (first < min_first) min_first = first;
+    if (first > max_first) max_first = first;
+    if (second < min_second) min_second = second;
+    if (second > max_second) max_second = second;
+  }
+};
+
 // One property of a feature: type name, data type ("integer", "string", "real")
 // and value text, inserted as given (escaped for XML).
 struct Property {
@@ -53,8 +65,7 @@ std::string GXml_Footer();
 
 // The document before its features: header (name and category both `category`),
 // the document rectangle, the closing Rectangle and Boundary tags.
-std::string document_head(std::string_view category, std::string_view purpose, double min_first,
-                          double min_second, double max_first, double max_second);
+std::string document_head(std::string_view category, std::string_view purpose, const Extent& extent);
 
 // Encodes head, features and footer to Shift_JIS and writes them with one write.
 void write_document(File& out, Cp932& codec, std::string_view head, std::string_view features);

@@ -15,7 +15,7 @@ TEST(GXml, WorkedExampleByteForByte) {
   std::string features;
   const gxml::Property props[] = {{"Id", "integer", "1"}, {"Chiban", "string", "12-3"}};
   gxml::GXml_Feature(features, lib, "sample", 1, props, 4, first, second);
-  const std::string head = gxml::document_head("sample", gxml::kPurposeKokudo, 100.5, 200, 110, 210.25);
+  const std::string head = gxml::document_head("sample", gxml::kPurposeKokudo, {100.5, 200, 110, 210.25});
   const std::string doc = head + features + gxml::GXml_Footer();
   const std::string expected =
       "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n"
@@ -80,7 +80,7 @@ TEST(GXml, HeaderTrimsTheNameNotTheCategory) {
   EXPECT_NE(s.find("<Name>lot 7</Name><Purpose>SHPをG-XMLへ変換</Purpose>"), std::string::npos);
   EXPECT_NE(s.find("<MetricGeospace category=\"  lot 7 \" unit.location=\"m\"><Boundary><Rectangle>"),
             std::string::npos);
-  const std::string empty = gxml::document_head("e", gxml::kPurposeKokudo, 1E+99, 1E+99, -1E+99, -1E+99);
+  const std::string empty = gxml::document_head("e", gxml::kPurposeKokudo, gxml::Extent{});
   EXPECT_NE(empty.find(">1E+99,1E+99 -1E+99,-1E+99</Coordinates></Rectangle></Boundary>"), std::string::npos);
 }
 

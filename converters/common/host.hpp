@@ -101,6 +101,18 @@ Outcome guarded(Host& host, std::string_view title, Body&& body) {
   return outcome;
 }
 
+// Builds and runs one conversion object (`Conversion(request, host, lib).run()`);
+// a failure while building it (the code page service missing) is reported too.
+template <class Conversion, class Library>
+Outcome run_conversion(std::string_view title, const Request& request, Host& host, Library& lib) {
+  try {
+    return Conversion(request, host, lib).run();
+  } catch (const RuntimeFailure& failure) {
+    host.message(failure_text(failure), title, true);
+    return Outcome::kFailed;
+  }
+}
+
 // Shows a message of the program's own and stops.
 inline Outcome stop_with(Host& host, std::string_view message, std::string_view title) {
   host.message(message, title, true);

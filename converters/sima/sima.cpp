@@ -87,7 +87,7 @@ class Conversion {
     File out(req_.output, File::Mode::kWrite);
     host_.progress_range(0, in.size() + 1);
     host_.progress_visible(true);
-    double min_first = 1E+99, min_second = 1E+99, max_first = -1E+99, max_second = -1E+99;
+    gxml::Extent extent;
     const std::string category = path_text(codec_, category_of(req_.input));
     std::int32_t k = 0, count = 0;
     std::int16_t closing = 0;
@@ -112,10 +112,7 @@ class Conversion {
         const std::size_t p = table_index(leading_number(fields_[1]));
         ring_first_[count] = first_[p];
         ring_second_[count] = second_[p];
-        if (first_[p] < min_first) min_first = first_[p];
-        if (first_[p] > max_first) max_first = first_[p];
-        if (second_[p] < min_second) min_second = second_[p];
-        if (second_[p] > max_second) max_second = second_[p];
+        extent.widen(first_[p], second_[p]);
       } else if (code == "D99") {
         if (closing == 1) {
           if (++count > kSimaMaxParcelPoints) return limit_stop();
@@ -128,8 +125,7 @@ class Conversion {
         gxml::GXml_Feature(features, lib_, category, k, props, count, &ring_first_[1], &ring_second_[1]);
       }
     }
-    const std::string head =
-        gxml::document_head(category, gxml::kPurposeKokudo, min_first, min_second, max_first, max_second);
+    const std::string head = gxml::document_head(category, gxml::kPurposeKokudo, extent);
     gxml::write_document(out, codec_, head, features);
     in.close();
     host_.progress_visible(false);
@@ -150,12 +146,7 @@ class Conversion {
 }  // namespace
 
 Outcome convert_sima(const Request& request, Host& host, SurveyLibrary& lib) {
-  try {
-    return Conversion(request, host, lib).run();
-  } catch (const RuntimeFailure& failure) {  // the code page service itself missing
-    host.message(failure_text(failure), kTitle, true);
-    return Outcome::kFailed;
-  }
+  return run_conversion<Conversion>(kTitle, request, host, lib);
 }
 
 }  // namespace conv
