@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686   # the 32-bit Windows DLL
   libxml2-utils                                # xmllint checks the G-XML documents
+  libproj-dev                                  # PROJ: reference transverse Mercator (test, benchmark)
 )
 
 missing=()

@@ -16,6 +16,8 @@
 #include "basics/helpers.h"
 #include "basics/trig.h"
 #include "basics/units.h"
+#include "geodesy/ellipsoid.h"
+#include "geodesy/plane_rect.h"
 #include "plane/construct.h"
 #include "plane/directions.h"
 #include "plane/intersections.h"
