@@ -32,8 +32,8 @@ void SURVEY_CALL Wklola1(int16_t kind, int16_t zone, double lat, double lon, dou
     *err = 8;
     return;
   }
-  const g::PlaneXY p = g::tm_forward(*E, g::dms_to_rad(lat), g::dms_to_rad(lon), g::dms_to_rad(z->lat),
-                                     g::dms_to_rad(z->lon));
+  const g::ZoneConstants& zc = g::zone_constants(kind, zone);
+  const g::PlaneXY p = g::tm_forward(*E, g::dms_to_rad(lat), g::dms_to_rad(lon), zc.B0, zc.lam0);
   *x = p.x;
   *y = p.y;
 }
@@ -47,16 +47,14 @@ void SURVEY_CALL Wklola2(int16_t kind, int16_t zone, double* lat, double* lon, d
     *err = 8;
     return;
   }
-  const double phi0 = g::dms_to_rad(z->lat);
-  const double lam0 = g::dms_to_rad(z->lon);
-  const double B0 = g::meridian_arc(*E, phi0);
-  const double S = x * g::kInvM0 + B0;
+  const g::ZoneConstants& zc = g::zone_constants(kind, zone);
+  const double S = x * g::kInvM0 + zc.B0;
   double phi1 = 0.0;
-  if (g::footpoint_by_halley(*E, S, phi0, B0, &phi1) == 0) {
+  if (g::footpoint_by_halley(*E, S, zc, &phi1) == 0) {
     *err = 8;
     return;
   }
-  const g::Geographic r = g::tm_inverse(*E, phi1, lam0, y * g::kInvM0);
+  const g::Geographic r = g::tm_inverse(*E, phi1, zc.lam0, y * g::kInvM0);
   *lat = g::rad_to_dms(r.lat);
   *lon = g::rad_to_dms(r.lon);
   *gamma = g::rad_to_dms(r.gamma);
@@ -81,8 +79,7 @@ double SURVEY_CALL Wsyusa(int16_t kind, int16_t zone, double x, double y) {
   const g::Ellipsoid* E = g::ellipsoid(kind);
   const g::ZoneOrigin* z = g::zone_origin(zone);
   if (E == nullptr || z == nullptr) return 0.0;
-  const double B0 = g::meridian_arc(*E, g::dms_to_rad(z->lat));
-  const double phi1 = g::footpoint_latitude(*E, x * g::kInvM0 + B0);
+  const double phi1 = g::footpoint_latitude(*E, x * g::kInvM0 + g::zone_constants(kind, zone).B0);
   return g::rad_to_dms(g::tm_convergence(g::footpoint_terms(*E, phi1), y * g::kInvM0));
 }
 

@@ -9,6 +9,7 @@
 
 #include "../basics/angles.h"
 #include "ellipsoid_series.hpp"
+#include "zone_constants.hpp"
 
 namespace survey::geodesy {
 
@@ -47,13 +48,15 @@ struct PlaneXY {
   double y;  // easting from the origin (m)
 };
 
-// Forward projection of (phi, lambda) (radians) in a zone with origin phi0 and
-// central meridian lam0 (radians); terms to the eighth power of the longitude
-// difference.
-inline PlaneXY tm_forward(const Ellipsoid& E, double phi, double lam, double phi0, double lam0) {
+// The origin quantities of a zone on an ellipsoid (kind 1 or 2, zone 1..19).
+inline const ZoneConstants& zone_constants(int16_t kind, int16_t zone) { return kZoneConstants[kind - 1][zone - 1]; }
+
+// Forward projection of (phi, lambda) (radians) in a zone whose origin has the
+// meridian arc B0 and the central meridian lam0 (radians); terms to the eighth
+// power of the longitude difference.
+inline PlaneXY tm_forward(const Ellipsoid& E, double phi, double lam, double B0, double lam0) {
   const double dl = lam - lam0;
   const double B = meridian_arc(E, phi);
-  const double B0 = meridian_arc(E, phi0);
   const double cs = std::cos(phi);
   const double N = prime_vertical_radius(E, cs);
   const double t = std::tan(phi);
@@ -76,8 +79,8 @@ inline PlaneXY tm_forward(const Ellipsoid& E, double phi, double lam, double phi
   return {x, y};
 }
 
-// Latitude whose meridian arc is S, by Halley's iteration on B(phi) = S from
-// phi0, where B(phi0) = B0 is already known:
+// Latitude whose meridian arc is S, by Halley's iteration on B(phi) = S from the
+// zone origin's latitude phi0, whose arc, sine, cosine and W terms are known:
 //   phi' = phi + 2 d W^3 / (3 e^2 d sin(phi) cos(phi) W - 2a(1 - e^2)),
 //   d = B(phi) - S, W^2 = 1 - e^2 sin^2(phi).
 // Returns the number of iterations taken and writes *phi, or returns 0 (and
@@ -91,14 +94,13 @@ inline PlaneXY tm_forward(const Ellipsoid& E, double phi, double lam, double phi
 // below the latitude's own rounding (1e-16); those steps take
 // sin^2(phi) = (1 - cos 2phi)/2, sin(phi)cos(phi) = sin(2phi)/2 and W^3 = W^2 W
 // from the sines the meridian arc needs anyway.
-inline int footpoint_by_halley(const Ellipsoid& E, double S, double phi0, double B0, double* phi_out) {
-  double phi = phi0;
+inline int footpoint_by_halley(const Ellipsoid& E, double S, const ZoneConstants& z, double* phi_out) {
+  double phi = z.phi0;
   double next;
   {
-    const double d = B0 - S;
-    const double sn = std::sin(phi), cs = std::cos(phi);
-    const double W2 = 1.0 - E.e2 * (sn * sn);
-    next = phi + 2.0 * d * std::pow(W2, 1.5) / (E.three_e2 * d * sn * cs * std::sqrt(W2) - E.two_a_one_minus_e2);
+    // sin, cos, (W^2)^1.5 and sqrt(W^2) at phi0 as the runtime computes them.
+    const double d = z.B0 - S;
+    next = phi + 2.0 * d * z.w2_pow15 / (E.three_e2 * d * z.sin0 * z.cos0 * z.sqrt_w2 - E.two_a_one_minus_e2);
   }
   for (int it = 2; it <= kHalleyMaxIterations + 1; ++it) {
     if (std::fabs(next - phi) <= kHalleyTolerance) {

@@ -76,10 +76,33 @@ TEST(Projection, Zone9InverseCheckPoint) {
 
   // Halley's iteration from the origin latitude settles on its third step.
   namespace g = survey::geodesy;
-  const double phi0 = g::dms_to_rad(36.0);
-  const double B0 = g::meridian_arc(g::kGrs80, phi0);
+  const g::ZoneConstants& z9 = g::zone_constants(2, 9);
   double phi1 = 0.0;
-  EXPECT_EQ(g::footpoint_by_halley(g::kGrs80, x * g::kInvM0 + B0, phi0, B0, &phi1), 3);
+  EXPECT_EQ(g::footpoint_by_halley(g::kGrs80, x * g::kInvM0 + z9.B0, z9, &phi1), 3);
+}
+
+// The generated table of zone-origin quantities holds exactly what the runtime
+// computes from the zone table (every entry: the set is finite).
+TEST(ZoneConstants, EqualTheirDefinitionBitForBit) {
+  namespace g = survey::geodesy;
+  for (int16_t kind : {1, 2}) {
+    const g::Ellipsoid& E = *g::ellipsoid(kind);
+    for (int16_t zone = 1; zone <= 19; ++zone) {
+      SCOPED_TRACE(testing::Message() << "kind " << kind << " zone " << zone);
+      const g::ZoneOrigin& o = *g::zone_origin(zone);
+      const g::ZoneConstants& z = g::zone_constants(kind, zone);
+      const double phi0 = g::dms_to_rad(o.lat);
+      const double sn = std::sin(phi0), cs = std::cos(phi0);
+      const double W2 = 1.0 - E.e2 * (sn * sn);
+      EXPECT_EQ(z.phi0, phi0);
+      EXPECT_EQ(z.lam0, g::dms_to_rad(o.lon));
+      EXPECT_EQ(z.B0, g::meridian_arc(E, phi0));
+      EXPECT_EQ(z.sin0, sn);
+      EXPECT_EQ(z.cos0, cs);
+      EXPECT_EQ(z.w2_pow15, std::pow(W2, 1.5));
+      EXPECT_EQ(z.sqrt_w2, std::sqrt(W2));
+    }
+  }
 }
 
 TEST(Projection, OriginMapsToZero) {
