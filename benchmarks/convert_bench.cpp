@@ -3,6 +3,7 @@
 //   convert_bench [--runs N] [--keep DIR]
 //
 // Each run converts in a child process, so its peak resident memory is its own.
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +22,8 @@
 #include "common/host.hpp"
 #include "common/survey_binding.hpp"
 #include "cadastral/kestrin.hpp"
+#include "shape_input.hpp"
+#include "shapefile/shape.hpp"
 #include "sima/sima.hpp"
 
 namespace {
@@ -115,8 +118,9 @@ Sample measure(const std::function<bool()>& job) {
   return {s, ru.ru_maxrss};
 }
 
-void report(const char* name, const std::string& input, std::uint64_t bytes, int runs,
-            const std::function<bool()>& job) {
+// Prints the figures of `runs` runs of job; returns the median time.
+double report(const char* name, const std::string& input, std::uint64_t bytes, int runs,
+              const std::function<bool()>& job) {
   std::vector<Sample> samples;
   for (int i = 0; i < runs; ++i) samples.push_back(measure(job));
   std::sort(samples.begin(), samples.end(), [](auto& a, auto& b) { return a.seconds < b.seconds; });
@@ -126,6 +130,20 @@ void report(const char* name, const std::string& input, std::uint64_t bytes, int
   std::printf("%-8s %-28s %8.2f MB  median %7.3f s  %7.1f MB/s  peak %7.1f MB\n", name,
               std::filesystem::path(input).filename().c_str(), bytes / 1e6, median.seconds,
               bytes / 1e6 / median.seconds, peak / 1024.0);
+  return median.seconds;
+}
+
+// The full name of a program found on the PATH ("" when absent).
+std::string on_path(const char* program) {
+  const char* path = std::getenv("PATH");
+  std::string_view rest = path != nullptr ? path : "";
+  while (!rest.empty()) {
+    const auto colon = rest.find(':');
+    const std::string candidate = std::string(rest.substr(0, colon)) + "/" + program;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+  }
+  return "";
 }
 
 }  // namespace
@@ -158,6 +176,31 @@ int main(int argc, char** argv) {
            return conv::convert_kestrin({kestrin + "pol", (dir / "bench_k.XML").string(), true}, host, lib) ==
                   conv::Outcome::kDone;
          });
+
+  const std::string shape = (dir / "bench_s.").string();
+  bench::write_shapefile(shape);
+  const std::uint64_t shape_bytes =
+      std::filesystem::file_size(shape + "shp") + std::filesystem::file_size(shape + "dbf");
+  const double ours = report("shape", shape + "shp + dbf", shape_bytes, runs, [&] {
+    NullHost host;
+    conv::SurveyLibrary lib;
+    return conv::convert_shape({shape + "shp", (dir / "bench_s.XML").string(), false}, host, lib) ==
+           conv::Outcome::kDone;
+  });
+  // The same file through GDAL, when it is installed.
+  if (const std::string ogr2ogr = on_path("ogr2ogr"); !ogr2ogr.empty()) {
+    const std::string gml = (dir / "bench_s.gml").string();
+    const double theirs = report("ogr2ogr", "-f GML, same input", shape_bytes, std::min(runs, 3), [&] {
+      std::filesystem::remove(gml);
+      std::filesystem::remove((dir / "bench_s.xsd").string());
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(null, 1);
+      dup2(null, 2);
+      execl(ogr2ogr.c_str(), "ogr2ogr", "-f", "GML", gml.c_str(), (shape + "shp").c_str(), nullptr);
+      return false;
+    });
+    std::printf("shape conversion: %.1fx the speed of ogr2ogr -f GML\n", theirs / ours);
+  }
 
   if (keep.empty()) std::filesystem::remove_all(dir);
   return 0;

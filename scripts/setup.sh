@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the converters need on a Debian machine.
-# Idempotent: only missing packages are installed.
+# Installs what the build, the tests and the converters need on a Debian machine,
+# and any further packages named as arguments. Idempotent: only missing packages
+# are installed.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,9 @@ packages=(
   libgtest-dev libgmock-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686   # the 32-bit Windows DLL
   libxml2-utils                                # xmllint checks the G-XML documents
+  python3-pyshp python3-dbf                    # shapefile and dBASE test fixtures, sample shapefile
   libproj-dev                                  # PROJ: reference transverse Mercator (test, benchmark)
+  "$@"
 )
 
 missing=()

@@ -8,6 +8,13 @@
     samples/lots.pnt   a cadastral pair of the same district: named points (pnt) and
     samples/lots.pol   parcels with district codes and names (pol), rings closed by
                        repeating their first point name, listed either way round.
+    samples/parcels.shp
+    samples/parcels.shx
+    samples/parcels.dbf
+                       an ESRI polygon shapefile of the same district (written with pyshp):
+                       one ring per lot, some stored counter-clockwise, and its dBASE
+                       table in code page 932 (lot number, district name, district code,
+                       area, survey date, checked flag).
 """
 import os
 import random
@@ -105,14 +112,64 @@ def lots_pair():
     return encode(pnt), encode(pol)
 
 
+def parcels_shapefile():
+    """The main file, index and table of the sample shapefile, as bytes."""
+    import datetime
+    import io
+
+    import shapefile  # pyshp
+
+    rnd = random.Random(20240401)
+    corner = {}
+    for r in range(BLOCK_ROWS + 1):
+        for c in range(BLOCK_COLS + 1):
+            # Shapefile X is east (survey Y), shapefile Y is north (survey X).
+            corner[(r, c)] = (round(ORIGIN_Y + c * PARCEL_W + rnd.uniform(-0.05, 0.05), 3),
+                              round(ORIGIN_X + r * PARCEL_D + rnd.uniform(-0.05, 0.05), 3))
+    shp, shx, dbf = io.BytesIO(), io.BytesIO(), io.BytesIO()
+    w = shapefile.Writer(shp=shp, shx=shx, dbf=dbf, shapeType=shapefile.POLYGON, encoding="cp932")
+    w.field("地番", "C", 16, 0)
+    w.field("大字", "C", 10, 0)
+    w.field("OAZA", "N", 5, 0)
+    w.field("AREA", "N", 10, 2)
+    w.field("SURVEYED", "D", 8, 0)
+    w.field("CHECKED", "L", 1, 0)
+    number = 100
+    for r in range(BLOCK_ROWS):
+        for c in range(BLOCK_COLS):
+            number += 1
+            ring = [corner[(r, c)], corner[(r + 1, c)], corner[(r + 1, c + 1)], corner[(r, c + 1)]]  # clockwise
+            if rnd.random() < 0.4:
+                ring.reverse()  # stored the other way round; the converter orients it
+            ring.append(ring[0])
+            area = abs(sum(x1 * y2 - x2 * y1 for (x1, y1), (x2, y2) in zip(ring, ring[1:]))) / 2
+            w.poly([ring])
+            w.record(f"{DISTRICTS[r]}{number}番{rnd.randint(1, 9)}", DISTRICTS[r], 201 + r, round(area, 2),
+                     datetime.date(2024, 4, 1) + datetime.timedelta(days=rnd.randint(0, 365)), rnd.random() < 0.8)
+    w.close()
+    table = bytearray(dbf.getvalue())
+    table[1:4] = bytes([124, 4, 1])  # the date of last update: fixed, so that every run gives the same bytes
+    return shp.getvalue(), shx.getvalue(), bytes(table)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     pnt, pol = lots_pair()
-    for name, data in [("town.sim", town_sima()), ("lots.pnt", pnt), ("lots.pol", pol)]:
+    shp, shx, dbf = parcels_shapefile()
+    for name, data in [("town.sim", town_sima()), ("lots.pnt", pnt), ("lots.pol", pol), ("parcels.shp", shp),
+                       ("parcels.shx", shx), ("parcels.dbf", dbf)]:
         with open(os.path.join(OUT, name), "wb") as f:
             f.write(data)
         print(f"wrote samples/{name} ({len(data)} bytes)", file=sys.stderr)
 
 
 if __name__ == "__main__":
+    try:
+        import shapefile  # noqa: F401  (pyshp, for the sample shapefile)
+    except ImportError:
+        # Debian's python3-pyshp belongs to the system Python; another python3 may
+        # come first on the PATH.
+        if os.path.exists("/usr/bin/python3") and sys.executable != "/usr/bin/python3":
+            os.execv("/usr/bin/python3", ["/usr/bin/python3", *sys.argv])
+        sys.exit("make_samples.py needs pyshp (python3-pyshp; scripts/setup.sh installs it)")
     main()

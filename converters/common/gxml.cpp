@@ -88,14 +88,13 @@ std::string document_head(std::string_view category, std::string_view purpose, c
   return doc;
 }
 
-void write_document(File& out, Cp932& codec, std::string_view head, std::string_view features) {
-  std::string bytes;
-  const std::string footer = GXml_Footer();
-  bytes.reserve(head.size() + features.size() + footer.size());
-  codec.append_cp932(bytes, head);
-  codec.append_cp932(bytes, features);
-  codec.append_cp932(bytes, footer);
-  out.write_all(bytes);
+void write_document(File& out, Cp932& codec, std::string_view head, std::string& features) {
+  codec.encode_in_place(features);
+  std::string start;
+  codec.append_cp932(start, head);
+  features.insert(0, start);
+  codec.append_cp932(features, GXml_Footer());
+  out.write_all(features);
 }
 
 }  // namespace conv::gxml

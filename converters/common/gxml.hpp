@@ -68,7 +68,9 @@ std::string GXml_Footer();
 std::string document_head(std::string_view category, std::string_view purpose, const Extent& extent);
 
 // Encodes head, features and footer to Shift_JIS and writes them with one write.
-void write_document(File& out, Cp932& codec, std::string_view head, std::string_view features);
+// The features are encoded in their own storage (a large document is not copied);
+// `features` then holds the whole encoded document.
+void write_document(File& out, Cp932& codec, std::string_view head, std::string& features);
 
 }  // namespace gxml
 }  // namespace conv

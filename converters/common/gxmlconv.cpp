@@ -13,6 +13,7 @@
 #include "common/paths.hpp"
 #include "common/survey_binding.hpp"
 #include "cadastral/kestrin.hpp"
+#include "shapefile/shape.hpp"
 #include "sima/sima.hpp"
 
 namespace {
@@ -31,6 +32,7 @@ const Program kPrograms[] = {
     {"sima", "Bentrim", "a SIMA survey file (A01 points, D00/B01/D99 parcels)", true, conv::convert_sima},
     {"kestrin", "Parlow", "a cadastral pair town.pnt + town.pol (name either, or any town.*)", true,
      conv::convert_kestrin},
+    {"shape", "Quorvel", "an ESRI polygon shapefile lots.shp with its table lots.dbf", false, conv::convert_shape},
 };
 
 void usage(std::FILE* to) {

@@ -102,5 +102,54 @@ class Cli(unittest.TestCase):
         self.assertEqual((code, err), (1, "ファイル選択: 座標ファイルがありません。\n"))
 
 
+
+SHAPE_FIXTURES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shapefile", "make_fixtures.py")
+
+
+class Shape(unittest.TestCase):
+    """gxmlconv shape on real shapefiles (pyshp and python3-dbf write them)."""
+
+    def setUp(self):
+        self.dir = tempfile.mkdtemp(prefix="gxmlconv_shape_")
+        python = os.environ.get("SHAPE_FIXTURE_PYTHON", "/usr/bin/python3")
+        subprocess.run([python, SHAPE_FIXTURES, self.dir, "parcels", "points"], check=True)
+
+    def tearDown(self):
+        shutil.rmtree(self.dir)
+
+    def path(self, name):
+        return os.path.join(self.dir, name)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as f:
+            return f.read()
+
+    def test_default_output_and_xy(self):
+        code, out, err = run("shape", self.path("parcels.shp"))
+        self.assertEqual((code, out, err), (0, "", ""))
+        doc = self.read("parcels.XML")
+        self.assertIn('<Purpose>SHPをG-XMLへ変換</Purpose>'.encode("cp932"), doc)
+        self.assertIn(b"-8120,-36512 -8037,-36490.5</Coordinates>", doc)  # XY off by default
+        self.assertIn('<Property propertytypename="地番" datatype="string">本町1-2</Property>'.encode("cp932"), doc)
+        self.assertEqual(subprocess.run(["xmllint", "--noout", self.path("parcels.XML")]).returncode, 0)
+        code, _, _ = run("shape", "--xy-swap", "parcels.shp", "-o", "swapped.xml", cwd=self.dir)
+        self.assertEqual(code, 0)
+        self.assertIn(b"-36512,-8120 -36490.5,-8037</Coordinates>", self.read("swapped.xml"))
+
+    def test_a_shape_that_ends_the_program_fails_that_file_only(self):
+        code, _, err = run("shape", self.path("points.shp"), self.path("parcels.shp"))
+        self.assertEqual(code, 1)
+        self.assertEqual(err, "SHAP_READ: シェイプ種別がポリゴンではありません。\n")
+        self.assertEqual(self.read("points.XML"), b"")
+        self.assertIn(b"<GeometricFeature", self.read("parcels.XML"))
+
+    def test_inputs_as_output_and_missing_files(self):
+        dbf = self.read("parcels.dbf")
+        code, _, err = run("shape", self.path("parcels.shp"), "-o", self.path("parcels.dbf"))
+        self.assertEqual((code, err), (1, "ファイル選択: 出力ファイルが入力ファイルと同じです。\n"))
+        self.assertEqual(self.read("parcels.dbf"), dbf)
+        code, _, err = run("shape", self.path("gone.shp"))
+        self.assertEqual((code, err), (1, "ファイル選択: " + self.path("gone.Shp") + "が、ありません。\n"))
+
 if __name__ == "__main__":
     unittest.main(verbosity=1)

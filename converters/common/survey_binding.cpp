@@ -5,6 +5,7 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <unistd.h>
 #endif
 
 #include "host.hpp"
@@ -35,6 +36,18 @@ void* SurveyLibrary::symbol(const char* name) {
     handle_ = reinterpret_cast<void*>(LoadLibraryA(file_name_.c_str()));
 #else
     handle_ = dlopen(file_name_.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle_ == nullptr && file_name_.find('/') == std::string::npos) {
+      // The program's run path ($ORIGIN/../lib) applies to its own dlopen calls only;
+      // a sanitizer's dlopen interceptor calls from elsewhere and loses it. Look
+      // there explicitly before giving up.
+      char exe[4096];
+      const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+      if (n > 0) {
+        std::string dir(exe, static_cast<std::size_t>(n));
+        dir.erase(dir.rfind('/') + 1);
+        handle_ = dlopen((dir + "../lib/" + file_name_).c_str(), RTLD_NOW | RTLD_LOCAL);
+      }
+    }
 #endif
     if (handle_ == nullptr) throw RuntimeFailure(kFileNotFound, "File not found: " + file_name_);
   }

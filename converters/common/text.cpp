@@ -96,6 +96,39 @@ void Cp932::append_cp932(std::string& out, std::string_view utf8) {
   }
 }
 
+void Cp932::encode_in_place(std::string& text) {
+  char* const base = text.data();
+  const std::size_t n = text.size();
+  std::size_t r = 0, w = 0;  // read and write positions, w <= r
+  std::string run;
+  while (r < n) {
+    std::size_t j = r;
+    for (std::uint64_t word; j + 8 <= n; j += 8) {
+      std::memcpy(&word, base + j, 8);
+      if (word & 0x8080808080808080ull) break;
+    }
+    while (j < n && static_cast<unsigned char>(base[j]) < 0x80) ++j;
+    if (w != r) std::memmove(base + w, base + r, j - r);
+    w += j - r;
+    r = j;
+    while (j < n && static_cast<unsigned char>(base[j]) >= 0x80) ++j;
+    if (j == r) continue;
+    run.clear();
+    convert(reinterpret_cast<iconv_t>(encode_), std::string_view(base + r, j - r), run, true);
+    if (run.size() > j - r) {  // cannot happen with code page 932; stay correct regardless
+      std::string tail;
+      append_cp932(tail, std::string_view(base + r, n - r));
+      text.resize(w);
+      text += tail;
+      return;
+    }
+    std::memcpy(base + w, run.data(), run.size());
+    w += run.size();
+    r = j;
+  }
+  text.resize(w);
+}
+
 std::string failure_text(const RuntimeFailure& failure) {
   return "エラー番号" + std::to_string(failure.number()) + "\r\n" + failure.what();
 }

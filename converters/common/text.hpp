@@ -29,6 +29,10 @@ class Cp932 {
     append_cp932(s, utf8);
     return s;
   }
+  // Replaces UTF-8 text by its code-page-932 form in the same storage (no character
+  // takes more bytes in code page 932 than in UTF-8), so a large document needs no
+  // second copy.
+  void encode_in_place(std::string& text);
 
  private:
   void* decode_;  // iconv_t

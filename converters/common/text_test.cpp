@@ -105,6 +105,27 @@ TEST(Cp932, RoundTripAndReplacement) {
   EXPECT_EQ(codec.to_cp932(big).size(), 100002u);
 }
 
+TEST(Cp932, EncodingInPlaceMatchesACopy) {
+  Cp932 codec;
+  const std::string long_ascii(5000, 'a');
+  const std::string cases[] = {
+      "",
+      "plain ASCII text of some length, more than eight bytes",
+      "地番",
+      "<Name>本町1-2</Name> then ASCII after the first shrink, 0123456789",
+      "ｱｲｳ half-width katakana: three UTF-8 bytes, one in code page 932",
+      "\xce\xb1\xce\xb2 Greek, two bytes each way",
+      "outside: \xf0\x9f\x98\x80 \xe2\x82\xac invalid: \xff\xfe end",
+      long_ascii + "東" + long_ascii + "京",
+  };
+  for (const std::string& utf8 : cases) {
+    SCOPED_TRACE(utf8.substr(0, 40));
+    std::string text = utf8;
+    codec.encode_in_place(text);
+    EXPECT_EQ(text, codec.to_cp932(utf8));
+  }
+}
+
 TEST(XmlEscape, EveryMarkupCharacter) {
   std::string out;
   append_xml_escaped(out, "a&b<c>d\"e'f");
