@@ -11,6 +11,7 @@ packages=(
   libxml2-utils                                # xmllint checks the G-XML documents
   python3-pyshp python3-dbf                    # shapefile and dBASE test fixtures, sample shapefile
   libproj-dev                                  # PROJ: reference transverse Mercator (test, benchmark)
+  qt6-base-dev fonts-ipafont-gothic            # the converter windows; a Japanese font for their texts
   "$@"
 )
 
