@@ -16,12 +16,29 @@ std::string GXml_Tag(int closing, std::string_view name) {
 
 void GXml_Coordinates(std::string& out, std::int32_t n, const double* first, const double* second) {
   out.append("<Coordinates unit.location=\"m\">");
+  // Pairs are laid out in a local block and appended a block at a time.
+  char block[4096];
+  char* p = block;
+  auto put = [&](double v) {
+    if (char* end = format_number(p, v)) {
+      p = end;
+    } else {
+      out.append(block, static_cast<std::size_t>(p - block));
+      append_number(out, v);
+      p = block;
+    }
+  };
   for (std::int32_t i = 0; i < n; ++i) {
-    if (i > 0) out.push_back(' ');
-    append_number(out, first[i]);
-    out.push_back(',');
-    append_number(out, second[i]);
+    if (block + sizeof block - p < 64) {
+      out.append(block, static_cast<std::size_t>(p - block));
+      p = block;
+    }
+    if (i > 0) *p++ = ' ';
+    put(first[i]);
+    *p++ = ',';
+    put(second[i]);
   }
+  out.append(block, static_cast<std::size_t>(p - block));
   out.append("</Coordinates>");
 }
 

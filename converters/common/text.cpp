@@ -296,13 +296,22 @@ constexpr char kTwoDigits[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+int decimal_digits(std::uint64_t n) {
+  int d = 1;
+  while (n >= 10000) {
+    n /= 10000;
+    d += 4;
+  }
+  return d + (n >= 10) + (n >= 100) + (n >= 1000);
+}
+
 // Fast path for values with few decimals (survey coordinates): when v * 10^k is a
 // whole number m below 10^15 and m / 10^k reads back as v, the decimal m * 10^-k has
 // at most 15 significant digits and reads back as v; every such decimal survives a
 // trip through a double, so it is v rounded to 15 digits, the digits "%.15G" prints.
 // Values from 1e-4 up are printed without exponent by "%.15G", as here. Writes at
-// most 18 characters ending at `end` and returns where they start, or nullptr.
-char* format_fast(char* end, double v) {
+// most 19 characters at p and returns their end, or nullptr.
+char* format_fast(char* p, double v) {
   static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
   const double a = std::fabs(v);
   if (!(a >= 1e-4 && a < 1e15)) return nullptr;
@@ -317,29 +326,32 @@ char* format_fast(char* end, double v) {
       n /= 10;
       --frac;
     }
-    char* p = end;
-    if (frac > 0) {
-      // The fraction's digits, with zeros up to the point (.025), then the point.
-      for (int i = 0; i < frac; ++i) {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-      }
-      *--p = '.';
+    // Layout: [-][integer digits][.fraction]; below 1 the integer part is empty
+    // (.5) and the fraction keeps its leading zeros (.025).
+    const int digits = decimal_digits(n);
+    const int int_digits = digits > frac ? digits - frac : 0;
+    const int length = (v < 0) + int_digits + (frac > 0 ? frac + 1 : 0);
+    char* end = p + length;
+    char* q = end;
+    for (int i = 0; i < frac; ++i) {
+      *--q = static_cast<char>('0' + n % 10);
+      n /= 10;
     }
+    if (frac > 0) *--q = '.';
     while (n >= 100) {
       const auto d = static_cast<unsigned>(n % 100) * 2;
       n /= 100;
-      *--p = kTwoDigits[d + 1];
-      *--p = kTwoDigits[d];
+      *--q = kTwoDigits[d + 1];
+      *--q = kTwoDigits[d];
     }
     if (n >= 10) {
-      *--p = kTwoDigits[n * 2 + 1];
-      *--p = kTwoDigits[n * 2];
-    } else if (n > 0 || frac == 0) {
-      *--p = static_cast<char>('0' + n);
+      *--q = kTwoDigits[n * 2 + 1];
+      *--q = kTwoDigits[n * 2];
+    } else if (int_digits > 0) {
+      *--q = static_cast<char>('0' + n);
     }
-    if (v < 0) *--p = '-';
-    return p;
+    if (v < 0) *--q = '-';
+    return end;
   }
   return nullptr;
 }
@@ -347,16 +359,20 @@ char* format_fast(char* end, double v) {
 }  // namespace
 
 void append_number(std::string& out, double v) {
-  if (v == 0.0) {  // also negative zero
-    out.push_back('0');
-    return;
-  }
   char buf[32];
-  char* end = buf + sizeof buf;
-  if (const char* p = format_fast(end, v))
-    out.append(p, static_cast<std::size_t>(end - p));
+  const char* end = format_number(buf, v);
+  if (end != nullptr)
+    out.append(buf, static_cast<std::size_t>(end - buf));
   else
     append_number_general(out, v);
+}
+
+char* format_number(char* p, double v) {
+  if (v == 0.0) {  // also negative zero
+    *p = '0';
+    return p + 1;
+  }
+  return format_fast(p, v);
 }
 
 std::string number_text(double v) {

@@ -69,6 +69,10 @@ std::int32_t round_to_int32(double v);
 // digits, no leading zero before the decimal point (.5, -.25), an exponent of at
 // least two digits when needed (1E+99).
 void append_number(std::string& out, double v);
+// The same written at p when the value has the common form (zero, or at most 15
+// significant digits with up to 8 decimals, between 1e-4 and 1e15): at most 20
+// characters; returns their end, or nullptr (then use append_number).
+char* format_number(char* p, double v);
 std::string number_text(double v);
 
 // Splits at every separator (no quoting).

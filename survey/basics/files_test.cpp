@@ -39,6 +39,9 @@ TEST_F(Files, FDataCountCountsPiecesOf255) {
       {"exact.txt", std::string(255, 'a') + "\n", 2},  // 255 characters, then the newline alone
       {"crlf.txt", "a\r\nb\r\n", 2},
       {"blank.txt", "\n\n\n", 3},
+      {"lf.txt", std::string(254, 'a') + "\n" + std::string(510, 'b'), 3},  // 255 bytes; then 510 without newline
+      {"cr.txt", "a\rb\rc", 1},                                        // CR alone ends no line
+      {"huge.txt", std::string(200000, 'x') + "\n", 785},              // pieces across read blocks
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
