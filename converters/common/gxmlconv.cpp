@@ -94,7 +94,8 @@ class ConsoleHost : public conv::Host {
                  static_cast<int>(text.size()), text.data());
   }
   void yield() override {}
-  void end_program() override { ended_ = true; }
+  // The program goes on with the next input; this one has already failed.
+  void end_program() override {}
 
   ~ConsoleHost() override {
     if (drawn_) clear();
@@ -107,7 +108,7 @@ class ConsoleHost : public conv::Host {
     percent_ = -1;
   }
   std::string label_;
-  bool tty_, visible_ = false, drawn_ = false, ended_ = false;
+  bool tty_, visible_ = false, drawn_ = false;
   std::int64_t min_ = 0, max_ = 0;
   int percent_ = -1;
 };
