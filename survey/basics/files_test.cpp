@@ -56,7 +56,7 @@ TEST_F(Files, FindFileMatchesWildcardsIgnoringCase) {
   write("plan.sim", "x");
   const std::string d = dir_.string() + "/";
   struct Case {
-    std::string spec;
+    std::string pattern;
     bool found;
   } cases[] = {
       {d + "Town.PNT", true}, {d + "town.pnt", true},  {d + "*.pnt", true},  {d + "*.shp", false},
@@ -64,8 +64,8 @@ TEST_F(Files, FindFileMatchesWildcardsIgnoringCase) {
       {d + "p*n.s*", true},   {d + "nothing*", false},  {d + "", false},      {d + "no/dir/*", false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.spec);
-    const int32_t r = find_file(c.spec.c_str());
+    SCOPED_TRACE(c.pattern);
+    const int32_t r = find_file(c.pattern.c_str());
     if (c.found)
       EXPECT_GE(r, 0);
     else

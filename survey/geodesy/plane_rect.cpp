@@ -8,6 +8,17 @@ namespace {
 
 namespace g = survey::geodesy;
 
+// The ellipsoid and zone of a projection call: nullptr for another selector (then
+// nothing is written), and the error value 8 for a zone outside 1..19.
+const g::ZoneConstants* projection_zone(int16_t kind, int16_t zone, int16_t* err) {
+  if (g::ellipsoid(kind) == nullptr) return nullptr;
+  if (g::zone_origin(zone) == nullptr) {
+    *err = 8;
+    return nullptr;
+  }
+  return &g::zone_constants(kind, zone);
+}
+
 }  // namespace
 
 extern "C" {
@@ -25,36 +36,25 @@ void SURVEY_CALL comd(int16_t zone, double* lat0, double* lon0, int16_t* flag) {
 
 void SURVEY_CALL Wklola1(int16_t kind, int16_t zone, double lat, double lon, double* x, double* y,
                          int16_t* err) {
-  const g::Ellipsoid* E = g::ellipsoid(kind);
-  if (E == nullptr) return;
-  const g::ZoneOrigin* z = g::zone_origin(zone);
-  if (z == nullptr) {
-    *err = 8;
-    return;
-  }
-  const g::ZoneConstants& zc = g::zone_constants(kind, zone);
-  const g::PlaneXY p = g::tm_forward(*E, g::dms_to_rad(lat), g::dms_to_rad(lon), zc.B0, zc.lam0);
+  const g::ZoneConstants* zc = projection_zone(kind, zone, err);
+  if (zc == nullptr) return;
+  const g::PlaneXY p = g::tm_forward(*g::ellipsoid(kind), g::dms_to_rad(lat), g::dms_to_rad(lon), zc->B0, zc->lam0);
   *x = p.x;
   *y = p.y;
 }
 
 void SURVEY_CALL Wklola2(int16_t kind, int16_t zone, double* lat, double* lon, double x, double y,
                          double* gamma, int16_t* err) {
-  const g::Ellipsoid* E = g::ellipsoid(kind);
-  if (E == nullptr) return;
-  const g::ZoneOrigin* z = g::zone_origin(zone);
-  if (z == nullptr) {
-    *err = 8;
-    return;
-  }
-  const g::ZoneConstants& zc = g::zone_constants(kind, zone);
-  const double S = x * g::kInvM0 + zc.B0;
+  const g::ZoneConstants* zc = projection_zone(kind, zone, err);
+  if (zc == nullptr) return;
+  const g::Ellipsoid& E = *g::ellipsoid(kind);
+  const double S = x * g::kInvM0 + zc->B0;
   double phi1 = 0.0;
-  if (g::footpoint_by_halley(*E, S, zc, &phi1) == 0) {
+  if (g::footpoint_by_halley(E, S, *zc, &phi1) == 0) {
     *err = 8;
     return;
   }
-  const g::Geographic r = g::tm_inverse(*E, phi1, zc.lam0, y * g::kInvM0);
+  const g::Geographic r = g::tm_inverse(E, phi1, zc->lam0, y * g::kInvM0);
   *lat = g::rad_to_dms(r.lat);
   *lon = g::rad_to_dms(r.lon);
   *gamma = g::rad_to_dms(r.gamma);
