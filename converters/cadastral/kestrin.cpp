@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "common/files.hpp"
@@ -24,31 +23,69 @@ std::string at_line(const std::string& file, std::int64_t line) {
   return file + " の " + std::to_string(line) + " 行目: ";
 }
 
-// The point table: names in file order; a name's first entry wins. The index is
-// built once, so a lookup costs the same however large the table.
+// The point table: names in file order; a name's first entry wins. Lookups go
+// through an open-addressing index built once (slots hold a name's hash and entry
+// number), so a lookup costs the same however large the table, and the table stays
+// in a few compact arrays.
 class PointTable {
  public:
   struct Entry {
-    std::string name;
     double v1, v2;
   };
 
-  void add(std::string_view name, double v1, double v2) { entries_.push_back({std::string(name), v1, v2}); }
+  void add(std::string_view name, double v1, double v2) {
+    names_.append(name);
+    name_ends_.push_back(static_cast<std::uint32_t>(names_.size()));
+    entries_.push_back({v1, v2});
+  }
   std::size_t size() const { return entries_.size(); }
   void index() {
-    by_name_.reserve(entries_.size());
-    for (const auto& e : entries_) by_name_.emplace(e.name, &e);  // keeps the first
+    std::size_t capacity = 16;
+    while (capacity < entries_.size() * 2) capacity *= 2;
+    slots_.assign(capacity, 0);
+    for (std::uint32_t i = 0; i < entries_.size(); ++i) {
+      const std::string_view n = name(i);
+      const std::uint64_t h = hash(n);
+      std::size_t s = h & (capacity - 1);
+      for (;; s = (s + 1) & (capacity - 1)) {
+        if (slots_[s] == 0) {
+          slots_[s] = (h << 32) | (i + 1);
+          break;
+        }
+        if ((slots_[s] >> 32) == (h & 0xFFFFFFFFu) && name(static_cast<std::uint32_t>(slots_[s]) - 1) == n)
+          break;  // an earlier entry has the name: it wins
+      }
+    }
   }
   // Find_Zahyo: the entry of the line's point name (field 0, blanks trimmed).
   const Entry* find(std::string_view line) const {
-    const auto comma = line.find(',');
-    const auto it = by_name_.find(trim_blanks(line.substr(0, comma)));
-    return it == by_name_.end() ? nullptr : it->second;
+    const std::string_view n = trim_blanks(line.substr(0, line.find(',')));
+    const std::uint64_t h = hash(n);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t s = h & mask;; s = (s + 1) & mask) {
+      const std::uint64_t slot = slots_[s];
+      if (slot == 0) return nullptr;
+      const auto i = static_cast<std::uint32_t>(slot) - 1;
+      if ((slot >> 32) == (h & 0xFFFFFFFFu) && name(i) == n) return &entries_[i];
+    }
   }
 
  private:
+  std::string_view name(std::uint32_t i) const {
+    const std::uint32_t from = i == 0 ? 0 : name_ends_[i - 1];
+    return std::string_view(names_).substr(from, name_ends_[i] - from);
+  }
+  // FNV-1a, reduced to 32 bits: point names are short.
+  static std::uint64_t hash(std::string_view s) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+    return (h ^ (h >> 32)) & 0xFFFFFFFFu;
+  }
+
+  std::string names_;                     // every name, one after another
+  std::vector<std::uint32_t> name_ends_;  // where each name ends in names_
   std::vector<Entry> entries_;
-  std::unordered_map<std::string_view, const Entry*> by_name_;
+  std::vector<std::uint64_t> slots_;      // (hash << 32) | (entry + 1); 0 is empty
 };
 
 class Conversion {
