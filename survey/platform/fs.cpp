@@ -1,6 +1,8 @@
 // Directory search and free-space query, for POSIX systems and Win32.
 #include "fs.hpp"
 
+#include "wildcard.hpp"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -18,31 +20,9 @@
 
 namespace survey::platform {
 
-namespace {
-
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
-
 bool wildcard_match(std::string_view pattern, std::string_view name) {
   if (pattern == "*.*") pattern = "*";
-  // Iterative match with single-star backtracking: linear in practice, no recursion.
-  std::size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
-      ++p, ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      mark = n;
-    } else if (star != std::string_view::npos) {
-      p = star + 1;
-      n = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+  return glob_match(pattern, name);
 }
 
 #if defined(_WIN32)

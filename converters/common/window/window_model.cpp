@@ -9,6 +9,7 @@
 
 #include "common/paths.hpp"
 #include "common/text.hpp"
+#include "survey/platform/wildcard.hpp"
 
 namespace conv::window {
 
@@ -56,27 +57,9 @@ std::u32string code_points(std::string_view s) {
   return out;
 }
 
-char32_t fold(char32_t c) { return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c; }
-
-// Wildcard match with "*" and "?", letters folded; greedy with one backtrack point.
+// Wildcard match of decoded names, so that "?" stands for one character.
 bool glob(const std::u32string& name, const std::u32string& pattern) {
-  std::size_t n = 0, p = 0, star = std::u32string::npos, resume = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == U'?' || fold(pattern[p]) == fold(name[n]))) {
-      ++n;
-      ++p;
-    } else if (p < pattern.size() && pattern[p] == U'*') {
-      star = p++;
-      resume = n;
-    } else if (star != std::u32string::npos) {
-      p = star + 1;
-      n = ++resume;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == U'*') ++p;
-  return p == pattern.size();
+  return survey::platform::glob_match(std::u32string_view(pattern), std::u32string_view(name));
 }
 
 }  // namespace
