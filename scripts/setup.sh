@@ -10,18 +10,30 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686   # the 32-bit Windows DLL
   libxml2-utils                                # xmllint checks the G-XML documents
   python3-pyshp python3-dbf                    # shapefile and dBASE test fixtures, sample shapefile
-  libproj-dev                                  # PROJ: reference transverse Mercator (test, benchmark)
+  libproj-dev proj-bin                         # PROJ: reference projections and datum shifts (test, benchmark)
+  geographiclib-tools libgeographiclib-dev     # GeographicLib: reference geodesy (test)
+  python3-sympy python3-mpmath python3-numpy   # exact and high-precision reference tables (test generators)
+  python3-scipy python3-ezdxf                  # reference special functions; DXF test drawings
+  libgsl-dev libgmp-dev liberfa-dev            # reference statistics, exact rationals, sidereal time (test)
+  xvfb xauth xdg-user-dirs libxcb1-dev         # window helpers tested on a virtual X display
+  clang libclang-rt-14-dev                     # libFuzzer targets of the file readers
+  wine wine32:i386                             # runs the 32-bit Windows DLL in the tests
   qt6-base-dev fonts-ipafont-gothic            # the converter windows; a Japanese font for their texts
   "$@"
 )
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+# wine32 is an i386 package: the architecture must be known before the look-up.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
