@@ -25,5 +25,7 @@
 #include "numerics/arrayops.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
+#include "engineering/formulas.h"
+#include "engineering/hydraulics.h"
 
 #endif /* SURVEY_SURVEY_H */
