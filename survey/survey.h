@@ -23,7 +23,10 @@
 #include "plane/intersections.h"
 #include "plane/lines.h"
 #include "numerics/arrayops.h"
+#include "numerics/complex.h"
+#include "numerics/equations.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
+#include "numerics/special.h"
 
 #endif /* SURVEY_SURVEY_H */
