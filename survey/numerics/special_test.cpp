@@ -51,19 +51,10 @@ TEST(Approximations, GuardsAndExactValues) {
   struct Case {
     double (*f)(double);
     double x, expected;
-  } cases[] = {
-      {errf, 0.0, 0.0},           {errf, -1.0, 0.0} /* not -erf(1) */, {errf, 10.0, 1.0}, {errf, 1e300, 1.0},
-      {survey_gammaf, 0.0, 0.0},  {survey_gammaf, -2.5, 0.0},         {survey_gammaf, 34.0, 0.0},
-      {survey_gammaf, 40.0, 0.0}, {survey_gammaf, 33.5, std::tgamma(33.5)},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.x);
-    if (c.x == 33.5) {
-      EXPECT_NEAR(c.f(c.x) / c.expected, 1.0, 3e-7);
-    } else {
-      EXPECT_EQ(c.f(c.x), c.expected);
-    }
-  }
+  } cases[] = {{errf, 0.0, 0.0},          {errf, -1.0, 0.0} /* not -erf(1) */, {errf, 10.0, 1.0},
+               {errf, 1e300, 1.0},        {survey_gammaf, 0.0, 0.0},          {survey_gammaf, -2.5, 0.0},
+               {survey_gammaf, 34.0, 0.0}, {survey_gammaf, 40.0, 0.0}};
+  for (const auto& c : cases) EXPECT_EQ(c.f(c.x), c.expected) << c.x;
   EXPECT_NEAR(errf(1.0), 0.8427007929497149, 3e-7);
   EXPECT_NEAR(survey_gammaf(0.5), 1.7724538509055159, 1e-6);
   // The polynomial sums to exactly 1 at x = 1: integers give the factorial exactly.
@@ -225,35 +216,18 @@ TEST(Elementary, LogarithmsPowersAndRoots) {
     const char* name;
     double got, expected, tol;
   } cases[] = {
-      {"floge e", floge(2.718281828459045), 1.0, 0},
-      {"floge 0", floge(0.0), 0.0, 0},
-      {"floge -1", floge(-1.0), 0.0, 0},
-      {"flog10 1000", flog10(1000.0), 3.0, 0},
-      {"flog10 -5", flog10(-5.0), 0.0, 0},
-      {"flog 3 81", flog(3.0, 81.0), 4.0, 1e-15},
-      {"flog 0 5", flog(0.0, 5.0), 0.0, 0},
-      {"flog 5 0", flog(5.0, 0.0), 0.0, 0},
-      {"flog2 1024", flog2(1024.0), 10.0, 0},
-      {"log2 e", flog2(epow(1.0)), 1.4426950408889634, 0},
-      {"log10 e", flog10(epow(1.0)), 0.4342944819032518, 0},
-      {"epow", epow(2.0), std::exp(2.0), 0},
-      {"fpow", fpow(2.0, 0.5), std::sqrt(2.0), 0},
-      {"sqrt_pi", sqrt_pi(4.0), 2.0 * std::sqrt(3.141592653589793), 1e-15},
-      {"c14 half", c14(0.5), 5600.0, 0},
-      {"c14 quarter", c14(0.25), 11200.0, 0},
-      {"c14 1", c14(1.0), 0.0, 0},
-      {"c14 0", c14(0.0), 0.0, 0},
-      {"c14 1.5", c14(1.5), 0.0, 0},
-      {"c14 -0.1", c14(-0.1), 0.0, 0},
+      {"floge e", floge(2.718281828459045), 1.0, 0}, {"floge 0", floge(0.0), 0.0, 0},
+      {"floge -1", floge(-1.0), 0.0, 0},             {"flog10 1000", flog10(1000.0), 3.0, 0},
+      {"flog10 -5", flog10(-5.0), 0.0, 0},           {"flog 3 81", flog(3.0, 81.0), 4.0, 1e-15},
+      {"flog 0 5", flog(0.0, 5.0), 0.0, 0},          {"flog 5 0", flog(5.0, 0.0), 0.0, 0},
+      {"flog2 1024", flog2(1024.0), 10.0, 0},        {"log2 e", flog2(epow(1.0)), 1.4426950408889634, 0},
+      {"epow", epow(2.0), std::exp(2.0), 0},         {"log10 e", flog10(epow(1.0)), 0.4342944819032518, 0},
+      {"fpow", fpow(2.0, 0.5), std::sqrt(2.0), 0},   {"sqrt_pi", sqrt_pi(4.0), 2.0 * std::sqrt(3.141592653589793), 1e-15},
+      {"c14 half", c14(0.5), 5600.0, 0},             {"c14 quarter", c14(0.25), 11200.0, 0},
+      {"c14 1", c14(1.0), 0.0, 0},                   {"c14 0", c14(0.0), 0.0, 0},
+      {"c14 1.5", c14(1.5), 0.0, 0},                 {"c14 -0.1", c14(-0.1), 0.0, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    if (c.tol == 0) {
-      EXPECT_EQ(c.got, c.expected);
-    } else {
-      EXPECT_NEAR(c.got, c.expected, c.tol);
-    }
-  }
+  for (const auto& c : cases) EXPECT_NEAR(c.got, c.expected, c.tol) << c.name;
   struct Op {
     double a, b;
     const char* op;
