@@ -69,7 +69,10 @@ SURVEY_API survey_complex* SURVEY_CALL c_log2(survey_complex* result, const surv
 SURVEY_API survey_complex* SURVEY_CALL c_sin(survey_complex* result, const survey_complex* z);
 SURVEY_API survey_complex* SURVEY_CALL c_cos(survey_complex* result, const survey_complex* z);
 SURVEY_API survey_complex* SURVEY_CALL c_tan(survey_complex* result, const survey_complex* z);
-/* Inverse sine, cosine and tangent through the logarithm. */
+/* Inverse sine, cosine and tangent through the logarithm: -i ln(i z + w),
+ * -i ln(z + i w) with w = sqrt((1 + z)(1 - z)), and -i/2 ln((1 + i z)/(1 - i z)).
+ * The sine and cosine take -ln of the reciprocal argument (w - i z, z - i w) where
+ * that is the larger, so that no digits cancel far from the origin. */
 SURVEY_API survey_complex* SURVEY_CALL c_asin(survey_complex* result, const survey_complex* z);
 SURVEY_API survey_complex* SURVEY_CALL c_acos(survey_complex* result, const survey_complex* z);
 SURVEY_API survey_complex* SURVEY_CALL c_atan(survey_complex* result, const survey_complex* z);
