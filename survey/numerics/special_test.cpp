@@ -195,7 +195,7 @@ TEST(Hyperbolic, Guards) {
   }
 }
 
-TEST(Elementary, CubeRoot) {
+TEST(RootsAndLogs, CubeRoot) {
   std::mt19937_64 rng(5);
   std::uniform_real_distribution<double> exponent(-300.0, 306.5), mantissa(1.0, 10.0);
   double worst = 0.0;
@@ -211,7 +211,7 @@ TEST(Elementary, CubeRoot) {
   EXPECT_EQ(Cbrt(1e308), kInf);  // 3x overflows
 }
 
-TEST(Elementary, LogarithmsPowersAndRoots) {
+TEST(RootsAndLogs, LogarithmsPowersAndRoots) {
   struct Case {
     const char* name;
     double got, expected, tol;
