@@ -22,8 +22,10 @@
 #include "plane/directions.h"
 #include "plane/intersections.h"
 #include "plane/lines.h"
+#include "plane/vectors.h"
 #include "numerics/arrayops.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
+#include "numerics/statistics.h"
 
 #endif /* SURVEY_SURVEY_H */
