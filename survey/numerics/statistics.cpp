@@ -1,6 +1,7 @@
 // Sums, means and deviations, correlation, regression lines and curves.
 #include "statistics.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "../basics/arrays.h"
@@ -55,6 +56,22 @@ bool line_fit(int32_t n, const double* x, const double* y, double* slope, double
   *slope = *sxy / *sxx;
   *intercept = my - *slope * mx;
   return true;
+}
+
+// Sorts a ascending in place, leaving exactly the array that dsort_shou leaves. A
+// sorted array of given values is unique unless two values compare equal with
+// different bits (+0 and -0) or some value is unordered (NaN); without those,
+// std::sort's O(n log n) gives the same array as the quadratic selection sort,
+// which still handles the rest.
+void sort_ascending(int16_t n, double* a) {
+  bool plus_zero = false;
+  bool minus_zero = false;
+  for (int i = 0; i < n; ++i) {
+    if (std::isnan(a[i])) return dsort_shou(n, a);
+    if (a[i] == 0.0) (std::signbit(a[i]) ? minus_zero : plus_zero) = true;
+  }
+  if (plus_zero && minus_zero) return dsort_shou(n, a);
+  std::sort(a, a + n);
 }
 
 }  // namespace
@@ -173,7 +190,7 @@ double SURVEY_CALL heikin_hensa(int16_t n, const double* a) {
 
 double SURVEY_CALL median(int16_t n, double* a) {
   if (n < 1) return 0.0;
-  dsort_shou(n, a);
+  sort_ascending(n, a);
   if (n % 2 == 1) return a[(n + 1) / 2 - 1];
   return (a[n / 2 - 1] + a[n / 2]) * 0.5;
 }
