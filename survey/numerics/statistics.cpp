@@ -24,6 +24,18 @@ double average(int32_t n, const double* a) { return sum(n, a) / n; }
 // constant series that difference may round below 0, where it is 0. A NaN stays.
 double deviation(double radicand) { return radicand < 0.0 ? 0.0 : std::sqrt(radicand); }
 
+// Sum of f(a[i]) over the non-zero elements, k counting them.
+template <class F>
+double sum_nonzero(int16_t n, const double* a, F f, int& k) {
+  double s = 0.0;
+  for (int i = 0; i < n; ++i)
+    if (a[i] != 0.0) {
+      s += f(a[i]);
+      ++k;
+    }
+  return s;
+}
+
 // Means and centred sums of the line fit; false (nothing but the zero sums written)
 // for n < 1.
 bool line_sums(int32_t n, const double* x, const double* y, double* mx, double* my, double* sxy,
@@ -198,24 +210,14 @@ double SURVEY_CALL median(int16_t n, double* a) {
 double SURVEY_CALL chouwa_heikin(int16_t n, const double* a) {
   if (n < 1) return 0.0;
   int k = 0;
-  double s = 0.0;
-  for (int i = 0; i < n; ++i)
-    if (a[i] != 0.0) {
-      s += 1.0 / a[i];
-      ++k;
-    }
+  const double s = sum_nonzero(n, a, [](double v) { return 1.0 / v; }, k);
   return k / s;
 }
 
 double SURVEY_CALL soujou_heikin(int16_t n, const double* a) {
   if (n < 1) return 0.0;
   int k = 0;
-  double s = 0.0;
-  for (int i = 0; i < n; ++i)
-    if (a[i] != 0.0) {
-      s += std::log10(a[i]);
-      ++k;
-    }
+  const double s = sum_nonzero(n, a, [](double v) { return std::log10(v); }, k);
   return std::pow(10.0, s / k);
 }
 
