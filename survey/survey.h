@@ -22,6 +22,7 @@
 #include "plane/directions.h"
 #include "plane/intersections.h"
 #include "plane/lines.h"
+#include "plane/vectors.h"
 #include "numerics/arrayops.h"
 #include "numerics/complex.h"
 #include "numerics/equations.h"
@@ -30,5 +31,6 @@
 #include "numerics/special.h"
 #include "engineering/formulas.h"
 #include "engineering/hydraulics.h"
+#include "numerics/statistics.h"
 
 #endif /* SURVEY_SURVEY_H */
