@@ -7,7 +7,6 @@
 #include <proj.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "survey/geodesy/datum_utm_reference_test.hpp"
+#include "bench_timing.hpp"
 #include "survey/survey.h"
 
 namespace {
@@ -23,15 +23,6 @@ constexpr double kDeg = 0.017453292519943295;
 constexpr int kPoints = 1000000;
 constexpr int kRounds = 7;
 
-template <class F>
-double ns_per_point(F&& run) {
-  const auto t0 = std::chrono::steady_clock::now();
-  run();
-  const auto t1 = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::nano>(t1 - t0).count() / kPoints;
-}
-
-bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 struct Run {
   const char* name;
@@ -78,31 +69,31 @@ int main() {
   }
   Run fwd{"JGD2000_UTM"}, inv{"JGD2000_UTM2BL"}, dat{"Tokyo_Itrf94"};
   for (int r = 0; r < kRounds; ++r) {
-    fwd.ours = std::min(fwd.ours, ns_per_point([&] {
+    fwd.ours = std::min(fwd.ours, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) JGD2000_UTM(ulat[i], ulon[i], &zone[i], &lon0[i], &n[i], &e[i]);
     }));
-    fwd.proj = std::min(fwd.proj, ns_per_point([&] {
+    fwd.proj = std::min(fwd.proj, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) plane[i] = proj_trans(utm, PJ_FWD, ugeo[i]);
     }));
-    fwd.literal = std::min(fwd.literal, ns_per_point([&] {
+    fwd.literal = std::min(fwd.literal, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) literal::utm(2, ulat[i], ulon[i], &rzone[i], &rlon0[i], &rn[i], &re[i]);
     }));
-    inv.ours = std::min(inv.ours, ns_per_point([&] {
+    inv.ours = std::min(inv.ours, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) JGD2000_UTM2BL(54.0, n[i], e[i], &bl[i], &bo[i]);
     }));
-    inv.proj = std::min(inv.proj, ns_per_point([&] {
+    inv.proj = std::min(inv.proj, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) back[i] = proj_trans(utm, PJ_INV, plane[i]);
     }));
-    inv.literal = std::min(inv.literal, ns_per_point([&] {
+    inv.literal = std::min(inv.literal, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) literal::utm2bl(2, 54.0, n[i], e[i], &rbl[i], &rbo[i]);
     }));
-    dat.ours = std::min(dat.ours, ns_per_point([&] {
+    dat.ours = std::min(dat.ours, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) Tokyo_Itrf94(97, dlat[i], dlon[i], &sl[i], &so[i]);
     }));
-    dat.proj = std::min(dat.proj, ns_per_point([&] {
+    dat.proj = std::min(dat.proj, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) shifted[i] = proj_trans(shift, PJ_FWD, dgeo[i]);
     }));
-    dat.literal = std::min(dat.literal, ns_per_point([&] {
+    dat.literal = std::min(dat.literal, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i)
         literal::shift(97, 2, 6377397.155, 299.152813, 6378137.0, 298.257222101, 1.0, dlat[i], dlon[i], &rsl[i],
                        &rso[i]);

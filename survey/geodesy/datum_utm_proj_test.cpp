@@ -11,28 +11,13 @@
 #include <cstdio>
 #include <string>
 
+#include "survey/geodesy/proj_reference_test.hpp"
 #include "survey/survey.h"
 
 namespace {
 
 constexpr double kDeg = 0.017453292519943295;
 
-class Proj {
- public:
-  explicit Proj(const std::string& def) : ctx_(proj_context_create()), pj_(proj_create(ctx_, def.c_str())) {}
-  ~Proj() {
-    if (pj_) proj_destroy(pj_);
-    proj_context_destroy(ctx_);
-  }
-  Proj(const Proj&) = delete;
-  Proj& operator=(const Proj&) = delete;
-  PJ* get() const { return pj_; }
-  PJ_COORD trans(PJ_DIRECTION d, double a, double b) const { return proj_trans(pj_, d, proj_coord(a, b, 0, 0)); }
-
- private:
-  PJ_CONTEXT* ctx_;
-  PJ* pj_;
-};
 
 const char* const kTokyo = "+a=6377397.155 +rf=299.152813";
 const char* const kWgs84 = "+a=6378137 +rf=298.257223";

@@ -114,13 +114,8 @@ inline void utm(int kind, double lat, double lon, double* zone, double* lon0, do
 inline double utm_k(int kind) {
   double a = 0, F = 0;
   reference::axes(kind, a, F);
-  const double ec = ecc(F);
-  const double e2 = pw(ec, 2), e4 = pw(ec, 4), e6 = pw(ec, 6), e8 = pw(ec, 8), e10 = pw(ec, 10),
-               e12 = pw(ec, 12), e14 = pw(ec, 14), e16 = pw(ec, 16);
-  const double A = 703956825.0 / 1073741824.0 * e16 + 2760615.0 / 4194304.0 * e14 +
-                   693693.0 / 1048576.0 * e12 + 43659.0 / 65536.0 * e10 + 11025.0 / 16384.0 * e8 +
-                   175.0 / 256.0 * e6 + 45.0 / 64.0 * e4 + 3.0 / 4.0 * e2 + 1.0;
-  return a * (1.0 - e2) * A;
+  const double e2 = pw(ecc(F), 2);
+  return a * (1.0 - e2) * reference::arc_A(ecc(F));
 }
 
 // Returns the number of passes.
