@@ -116,6 +116,12 @@ TEST(DatumUtm, DocumentedValues) {
     double llat, llon;
     EXPECT_EQ(literal::utm2bl(2, zone, n, ea, &llat, &llon), u.passes);
   }
+  // Every boundary meridian belongs to the zone east of it (180 wraps to zone 1).
+  for (int k = 0; k <= 60; ++k) {
+    double zone, lon0, n, ea;
+    JGD2000_UTM(35.0, k * 6.0 - 180.0, &zone, &lon0, &n, &ea);
+    EXPECT_EQ(zone, k % 60 + 1) << k;
+  }
   double x = 3, y = 4;
   UTM_sub(0, 0.5, 0.01, &x, &y);
   EXPECT_EQ(x + y, 7.0);

@@ -88,14 +88,18 @@ bool geocentric_to_geodetic(const GeocentricEllipsoid& E, double X, double Y, do
     *out = {std::atan(t), std::atan2(Y, X), h};
   };
   double t = 0.0;
-  for (int n = 1; n <= 101; ++n) {
-    const double next = zp + cp * t / std::sqrt(1.0 + E.one_minus_e2 * (t * t));
+  // The first evaluation, at t = 0, where the root is exactly 1 and the quotient
+  // the product itself.
+  double next = zp + cp * 0.0;
+  for (int n = 1;; ++n) {
     const double step = std::fabs(t - next);
     if (step <= 1e-15 || (n == 101 && step <= 1e-15 * std::fabs(t))) {
       finish(t);
       return true;
     }
+    if (n == 101) break;
     t = next;
+    next = zp + cp * t / std::sqrt(1.0 + E.one_minus_e2 * (t * t));
   }
   *out = {0.0, 0.0, 0.0};
   return true;
