@@ -18,6 +18,8 @@
 #include "basics/units.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/plane_rect.h"
+#include "geodesy/datum.h"
+#include "geodesy/utm.h"
 #include "plane/construct.h"
 #include "plane/directions.h"
 #include "plane/intersections.h"
