@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 
+#include "hits_test.h"
 #include "survey/survey.h"
 
 namespace {
@@ -13,30 +14,9 @@ namespace {
 #include "conics_reference_test.inc"
 
 constexpr double kPi = 3.141592653589793;
-constexpr double kSentinel = -777.25;
-
-struct Hits {
-  int16_t n = 9;
-  double x1 = kSentinel, y1 = kSentinel, x2 = kSentinel, y2 = kSentinel;
-  // The two points sorted by x then y, as the reference lists them.
-  void sort() {
-    if (x2 < x1 || (x2 == x1 && y2 < y1)) {
-      std::swap(x1, x2);
-      std::swap(y1, y2);
-    }
-  }
-};
-
-// Compares with a reference row ending in n, x1, y1, x2, y2.
-void expect_hits(Hits h, const double* ref, double tol) {
-  EXPECT_EQ(h.n, static_cast<int16_t>(ref[0]));
-  if (h.n == 0) return;
-  h.sort();
-  EXPECT_NEAR(h.x1, ref[1], tol);
-  EXPECT_NEAR(h.y1, ref[2], tol);
-  EXPECT_NEAR(h.x2, ref[3], tol);
-  EXPECT_NEAR(h.y2, ref[4], tol);
-}
+using survey_test::expect_hits;
+using survey_test::Hits;
+using survey_test::kSentinel;
 
 TEST(CircleCoefficients, RoundTripAndPosition) {
   double D = 0, E = 0, F = 0, xc = 0, yc = 0, r = 0;

@@ -7,9 +7,9 @@ digits. Regenerate with
 
     python3 survey/plane/conics_reference.py > survey/plane/conics_reference_test.inc
 """
-from sympy import Rational, Symbol, sqrt, acos, solve, Point, Triangle, N, nsimplify, S
+from sympy import N, Point, Rational, S, Symbol, Triangle, solve, sqrt
 
-x, y, m = Symbol("x", real=True), Symbol("y", real=True), Symbol("m", real=True)
+x, y = Symbol("x", real=True), Symbol("y", real=True)
 
 
 def q(v):
@@ -38,7 +38,7 @@ TRIANGLES = [
     (0, 0, 4, 0, 0, 3),
     (1, 2, 7, -1, 3, 5),
     (-2.5, 0.75, 3.25, 1.5, 0.5, 6.125),
-    (0, 0, 10, 0, 9, 1),              # obtuse at P3's neighbour
+    (0, 0, 10, 0, 9, 1),              # obtuse at P3
     (12345.678, 6789.012, 12401.25, 6801.5, 12370.125, 6850.75),
     (-100, -100, 100, -99, 0, 50),
 ]
@@ -150,74 +150,38 @@ def circle(xc, yc, r):
     return (x - xc) ** 2 + (y - yc) ** 2 - r**2
 
 
-def circle_line():
-    out = []
-    for t in CIRCLE_LINE:
-        xc, yc, r, a, b, c = map(q, t)
-        pts = meet(circle(xc, yc, r), a * x + b * y + c)
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
-    return out
-
-
-def circle_circle():
-    out = []
-    for t in CIRCLE_CIRCLE:
-        x1, y1, r1, x2, y2, r2 = map(q, t)
-        pts = meet(circle(x1, y1, r1), circle(x2, y2, r2))
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
-    return out
-
-
-def circle_tangent():
-    out = []
-    for t in CIRCLE_TANGENT:
-        xc, yc, r, px, py = map(q, t)
-        # touching points: on the circle, radius perpendicular to P - point
-        pts = meet(circle(xc, yc, r), (x - xc) * (px - x) + (y - yc) * (py - y))
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
-    return out
-
-
 def ellipse(xc, yc, a, b):
     return ((x - xc) / a) ** 2 + ((y - yc) / b) ** 2 - 1
 
 
-def ellipse_line():
+def parabola(p, qq, r):
+    return p * x**2 + qq * x + r - y
+
+
+# Each group: its cases and the two equations whose common points it lists.
+MEETS = {
+    "line": lambda xc, yc, r, a, b, c: (circle(xc, yc, r), a * x + b * y + c),
+    "circle": lambda x1, y1, r1, x2, y2, r2: (circle(x1, y1, r1), circle(x2, y2, r2)),
+    # touching points: the radius is perpendicular to P - point
+    "circle tangent": lambda xc, yc, r, px, py: (
+        circle(xc, yc, r), (x - xc) * (px - x) + (y - yc) * (py - y)),
+    "ellipse line": lambda xc, yc, a, b, la, lb, lc: (ellipse(xc, yc, a, b), la * x + lb * y + lc),
+    # touching points lie on the polar line of P
+    "ellipse tangent": lambda xc, yc, a, b, px, py: (
+        ellipse(xc, yc, a, b), (px - xc) * (x - xc) / a**2 + (py - yc) * (y - yc) / b**2 - 1),
+    "parabola line": lambda p, qq, r, a, b, c: (parabola(p, qq, r), a * x + b * y + c),
+    # the tangent at (x, y) passes through P
+    "parabola tangent": lambda p, qq, r, px, py: (
+        parabola(p, qq, r), y + (2 * p * x + qq) * (px - x) - py),
+}
+
+
+def intersections(cases, kind):
     out = []
-    for t in ELLIPSE_LINE:
-        xc, yc, a, b, la, lb, lc = map(q, t)
-        pts = meet(ellipse(xc, yc, a, b), la * x + lb * y + lc)
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
-    return out
-
-
-def ellipse_tangent():
-    out = []
-    for t in ELLIPSE_TANGENT:
-        xc, yc, a, b, px, py = map(q, t)
-        # the touching point's tangent passes through P
-        polar = (px - xc) * (x - xc) / a**2 + (py - yc) * (y - yc) / b**2 - 1
-        pts = meet(ellipse(xc, yc, a, b), polar)
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
-    return out
-
-
-def parabola_line():
-    out = []
-    for t in PARABOLA_LINE:
-        p, qq, r, a, b, c = map(q, t)
-        pts = meet(p * x**2 + qq * x + r - y, a * x + b * y + c)
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
-    return out
-
-
-def parabola_tangent():
-    out = []
-    for t in PARABOLA_TANGENT:
-        p, qq, r, px, py = map(q, t)
-        # the tangent at (x, y) passes through P
-        pts = meet(p * x**2 + qq * x + r - y, y + (2 * p * x + qq) * (px - x) - py)
-        out.append(row(*map(q, t), len(set(pts)), *pairs(pts)))
+    for t in cases:
+        v = [q(a) for a in t]
+        pts = meet(*MEETS[kind](*v))
+        out.append(row(*v, len(set(pts)), *pairs(pts)))
     return out
 
 
@@ -228,13 +192,20 @@ def main():
         ("kTriangles", "x1, y1, x2, y2, x3, y3; centroid x, y; incentre x, y, r; "
          "circumcentre x, y, R; orthocentre x, y; angles at P1, P2, P3", 21, triangles),
         ("kCircles3", "x1, y1, x2, y2, x3, y3; D, E, F; xc, yc, r", 12, circles3),
-        ("kCircleLine", "xc, yc, r, a, b, c; n; points sorted by x then y", 11, circle_line),
-        ("kCircleCircle", "xc1, yc1, r1, xc2, yc2, r2; n; points sorted", 11, circle_circle),
-        ("kCircleTangent", "xc, yc, r, px, py; n; touching points sorted", 10, circle_tangent),
-        ("kEllipseLine", "xc, yc, a, b, la, lb, lc; n; points sorted", 12, ellipse_line),
-        ("kEllipseTangent", "xc, yc, a, b, px, py; n; touching points sorted", 11, ellipse_tangent),
-        ("kParabolaLine", "p, q, r, a, b, c; n; points sorted", 11, parabola_line),
-        ("kParabolaTangent", "p, q, r, px, py; n; touching points sorted", 10, parabola_tangent),
+        ("kCircleLine", "xc, yc, r, a, b, c; n; points sorted by x then y", 11,
+         lambda: intersections(CIRCLE_LINE, "line")),
+        ("kCircleCircle", "xc1, yc1, r1, xc2, yc2, r2; n; points sorted", 11,
+         lambda: intersections(CIRCLE_CIRCLE, "circle")),
+        ("kCircleTangent", "xc, yc, r, px, py; n; touching points sorted", 10,
+         lambda: intersections(CIRCLE_TANGENT, "circle tangent")),
+        ("kEllipseLine", "xc, yc, a, b, la, lb, lc; n; points sorted", 12,
+         lambda: intersections(ELLIPSE_LINE, "ellipse line")),
+        ("kEllipseTangent", "xc, yc, a, b, px, py; n; touching points sorted", 11,
+         lambda: intersections(ELLIPSE_TANGENT, "ellipse tangent")),
+        ("kParabolaLine", "p, q, r, a, b, c; n; points sorted", 11,
+         lambda: intersections(PARABOLA_LINE, "parabola line")),
+        ("kParabolaTangent", "p, q, r, px, py; n; touching points sorted", 10,
+         lambda: intersections(PARABOLA_TANGENT, "parabola tangent")),
     ]
     for name, what, width, fn in groups:
         print(f"// {what}")
