@@ -34,13 +34,6 @@ TEST(KaiKousiki, CountsAndRootsInOrder) {
     EXPECT_EQ(r1, c.r1);
     EXPECT_EQ(r2, c.r2);
   }
-  // A = 0 writes nothing.
-  int16_t n = 9;
-  double r1 = kSentinel, r2 = kSentinel;
-  kai_kousiki(0.0, 2.0, 1.0, &n, &r1, &r2);
-  EXPECT_EQ(n, 9);
-  EXPECT_EQ(r1, kSentinel);
-  EXPECT_EQ(r2, kSentinel);
 }
 
 // Where B^2 >> |4AC| the root of the smaller size is found by cancellation: it keeps

@@ -82,8 +82,6 @@ TEST(TriangleSolutions, SidesAndAngles) {
   EXPECT_NEAR(beta, std::asin(0.8), 1e-14);
   EXPECT_NEAR(alpha, std::asin(0.6), 1e-14);
   c = beta = alpha = kSentinel;
-  len2ang1(3, 4, 0.0, &c, &beta, &alpha);  // nothing for theta <= 0
-  EXPECT_EQ(c, kSentinel);
   len2ang1(-3, 4, 1.0, &c, &beta, &alpha);  // c written (0.0), no angles
   EXPECT_EQ(c, 0.0);
   EXPECT_EQ(beta, kSentinel);
@@ -97,8 +95,6 @@ TEST(TriangleSolutions, SidesAndAngles) {
   len1ang2(5, 2.0, 2.0, &a, &b, &g);  // angles too large: gamma only
   EXPECT_EQ(g, kPi - 4.0);
   EXPECT_EQ(a, kSentinel);
-  len1ang2(5, 0.0, 1.0, &a, &b, &g);
-  EXPECT_EQ(g, kPi - 4.0);
   // cyusen: the median to the hypotenuse of a right triangle is half of it.
   EXPECT_EQ(cyusen(3, 5, 4), 2.5);
   EXPECT_EQ(cyusen(1, 2, 3), 0.0);  // flat
@@ -113,11 +109,6 @@ TEST(ZahLen3, PlotsTheSides) {
   EXPECT_EQ(x3, 10.0);
   EXPECT_EQ(y3, 23.0);
   EXPECT_NEAR(std::hypot(x3 - x2, y3 - y2), 5.0, 1e-14);
-  x3 = y3 = x2 = y2 = kSentinel;
-  zah_len3(1, 1, 2, 0, 0, &x3, &y3, &x2, &y2);  // flat: nothing
-  zah_len3(0, 1, 1, 0, 0, &x3, &y3, &x2, &y2);
-  EXPECT_EQ(x3, kSentinel);
-  EXPECT_EQ(x2, kSentinel);
 }
 
 }  // namespace
