@@ -3,10 +3,10 @@
 #include "circles.h"
 
 #include <cmath>
-#include <utility>
 
 #include "../basics/helpers.h"
 #include "../basics/trig.h"
+#include "../numerics/gauss_jordan.hpp"
 #include "construct.h"
 #include "directions.h"
 #include "lines.h"
@@ -16,11 +16,11 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-// Solves the rows (x, y, 1 | -(x^2 + y^2)) of the three points for D, E, F by
-// Gauss-Jordan elimination in the rows' given order, step for step the library's
-// unpivoted solver; only where a pivot is exactly 0 is its row exchanged with the
-// later row largest in that column. A pivot still 0 means the points are collinear
-// or two coincide: false, nothing solved.
+// Solves the rows (x, y, 1 | -(x^2 + y^2)) of the three points for D, E, F by the
+// solvers' Gauss-Jordan elimination in the rows' given order, so that the result is
+// the unpivoted solver's bit for bit wherever it meets no zero pivot; a zero pivot's
+// row is exchanged with the later row largest in that column. A pivot still 0 means
+// the points are collinear or two coincide: false, nothing solved.
 bool circle_through(const double* xs, const double* ys, double out[3]) {
   double m[3][4];
   for (int i = 0; i < 3; ++i) {
@@ -29,22 +29,9 @@ bool circle_through(const double* xs, const double* ys, double out[3]) {
     m[i][2] = 1.0;
     m[i][3] = -(xs[i] * xs[i] + ys[i] * ys[i]);
   }
-  for (int k = 0; k < 3; ++k) {
-    if (m[k][k] == 0.0) {
-      int best = k;
-      for (int i = k + 1; i < 3; ++i)
-        if (std::fabs(m[i][k]) > std::fabs(m[best][k])) best = i;
-      if (m[best][k] == 0.0) return false;
-      std::swap(m[k], m[best]);
-    }
-    const double p = m[k][k];
-    for (int j = k; j <= 3; ++j) m[k][j] /= p;
-    for (int i = 0; i < 3; ++i) {
-      if (i == k) continue;
-      const double f = m[i][k];
-      for (int j = k; j <= 3; ++j) m[i][j] -= f * m[k][j];
-    }
-  }
+  if (!survey::numerics::gauss_jordan(3, 3, &m[0][0], [](int i, int j) { return 4 * i + j; },
+                                      survey::numerics::ZeroPivot::kExchange))
+    return false;
   for (int i = 0; i < 3; ++i) out[i] = m[i][3];
   return true;
 }
