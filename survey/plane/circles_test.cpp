@@ -35,9 +35,9 @@ TEST(CircleCoefficients, RoundTripAndPosition) {
   EXPECT_TRUE(std::isnan(r));
 }
 
-// D, E, F within 1e-9 relative to the largest of them; centre and radius within 1e-7
-// (the last row sits 1.3e4 from the origin with a radius of 35: the elimination on
-// coordinates that large keeps about 9 digits of the centre).
+// D, E, F within 1e-12 relative to the largest of them (seen: 4e-14); centre and
+// radius within 1e-8 (seen: 2.5e-10 for the last row, 1.3e4 from the origin with a
+// radius of 35: r^2 = 1242 is the difference of (D^2 + E^2)/4 and F, both near 2e8).
 TEST(Rad3Point, MatchesExactReference) {
   for (const auto& t : kCircles3) {
     SCOPED_TRACE(testing::Message() << t[0] << " " << t[1] << " " << t[2] << " " << t[3]);
@@ -45,14 +45,14 @@ TEST(Rad3Point, MatchesExactReference) {
     double D = kSentinel, E = kSentinel, F = kSentinel;
     rad_3point(xs, ys, &D, &E, &F);
     const double scale = std::max({1.0, std::fabs(t[6]), std::fabs(t[7]), std::fabs(t[8])});
-    EXPECT_NEAR(D, t[6], 1e-9 * scale);
-    EXPECT_NEAR(E, t[7], 1e-9 * scale);
-    EXPECT_NEAR(F, t[8], 1e-9 * scale);
+    EXPECT_NEAR(D, t[6], 1e-12 * scale);
+    EXPECT_NEAR(E, t[7], 1e-12 * scale);
+    EXPECT_NEAR(F, t[8], 1e-12 * scale);
     double xc = kSentinel, yc = kSentinel, r = kSentinel;
     rad_org(xs, ys, &xc, &yc, &r);
-    EXPECT_NEAR(xc, t[9], 1e-7);
-    EXPECT_NEAR(yc, t[10], 1e-7);
-    EXPECT_NEAR(r, t[11], 1e-7);
+    EXPECT_NEAR(xc, t[9], 1e-8);
+    EXPECT_NEAR(yc, t[10], 1e-8);
+    EXPECT_NEAR(r, t[11], 1e-8);
   }
 }
 
