@@ -28,8 +28,15 @@
 #include "plane/ellipses.h"
 #include "plane/parabolas.h"
 #include "plane/offsets.h"
+#include "plane/vectors.h"
 #include "numerics/arrayops.h"
+#include "numerics/complex.h"
+#include "numerics/equations.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
+#include "numerics/special.h"
+#include "engineering/formulas.h"
+#include "engineering/hydraulics.h"
+#include "numerics/statistics.h"
 
 #endif /* SURVEY_SURVEY_H */
