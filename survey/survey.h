@@ -14,6 +14,8 @@
 #include "basics/arrays.h"
 #include "basics/files.h"
 #include "basics/helpers.h"
+#include "basics/system.h"
+#include "basics/text.h"
 #include "basics/trig.h"
 #include "basics/units.h"
 #include "geodesy/ellipsoid.h"
@@ -25,5 +27,7 @@
 #include "numerics/arrayops.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
+#include "output/dxf.h"
+#include "output/script.h"
 
 #endif /* SURVEY_SURVEY_H */
