@@ -64,6 +64,7 @@ std::string utf8_from_cp932(std::string_view s) {
       out += "\xEF\xBF\xBD";
       ++src;
       --left;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
   }
   iconv_close(cd);
