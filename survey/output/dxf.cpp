@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,7 @@ class PieceReader {
  public:
   static constexpr std::size_t kPiece = 255;
 
-  PieceReader(std::FILE* f, std::uint64_t limit) : f_(f), left_(limit) {}
+  PieceReader(std::FILE* f, std::uint64_t limit) : f_(f), left_(limit), buf_(new char[kBuffer]) {}
 
   // The next piece into `piece`; false at the end of the text.
   bool next(std::string& piece) {
@@ -42,8 +43,8 @@ class PieceReader {
   int raw() {
     if (pos_ == len_) {
       if (left_ == 0) return -1;
-      const std::size_t want = left_ < sizeof buf_ ? static_cast<std::size_t>(left_) : sizeof buf_;
-      len_ = std::fread(buf_, 1, want, f_);
+      const std::size_t want = left_ < kBuffer ? static_cast<std::size_t>(left_) : kBuffer;
+      len_ = std::fread(buf_.get(), 1, want, f_);
       pos_ = 0;
       left_ -= len_;
       if (len_ == 0) {
@@ -72,7 +73,8 @@ class PieceReader {
 
   std::FILE* f_;
   std::uint64_t left_;
-  char buf_[1 << 16];
+  static constexpr std::size_t kBuffer = 1 << 16;
+  std::unique_ptr<char[]> buf_;  // on the heap: callers' threads may have small stacks
   std::size_t pos_ = 0, len_ = 0;
   bool ended_ = false;
 };
