@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -112,6 +113,23 @@ TEST(Text, TokeniserCases) {
   EXPECT_EQ(std::memcmp(s3, "1\0" "2\0" "3\0" "4", 8), 0);
   SplitXYZ(&x, &y, &z, nullptr);
   EXPECT_EQ(x + y + z, 0);
+}
+
+// Numbers read and written with "." whatever the process locale.
+TEST(Text, NumbersIgnoreTheProcessLocale) {
+  const char* found = nullptr;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+    if ((found = std::setlocale(LC_ALL, name)) != nullptr) break;
+  if (found == nullptr) GTEST_SKIP() << "no locale with a decimal comma is installed (de_DE, fr_FR)";
+  double d[2] = {};
+  char s[] = "1.5;2,5";
+  const int16_t n = dev_tok2(s, ";", 0, d);
+  const std::string text = take(JoinX(2, d, nullptr));
+  std::setlocale(LC_ALL, "C");
+  EXPECT_EQ(n, 2);
+  EXPECT_EQ(d[0], 1.5);
+  EXPECT_EQ(d[1], 2);
+  EXPECT_EQ(text, "1.52");
 }
 
 // Double-byte characters are never split, matched by their second byte, or
