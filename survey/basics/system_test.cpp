@@ -251,6 +251,9 @@ TEST_F(XDisplay, ShowAndPointer) {
   EXPECT_NE(attr->map_state, XCB_MAP_STATE_UNMAPPED);
   std::free(attr);
   for (int16_t mode : {0, 4, -1}) EXPECT_EQ(show_window(win_, mode), 0);
+  // Minimise and maximise are requests to a window manager (none runs here).
+  EXPECT_NE(show_window(win_, 2), 0);
+  EXPECT_NE(show_window(win_, 3), 0);
 
   // The window spans x 10 to 211 and y 20 to 121.
   const struct {
