@@ -140,7 +140,8 @@ TEST_F(GridCorrection, FourSquaresFailures) {
       EXPECT_EQ(second[k], c.written ? c.second[k] : unset[k]) << k;
     }
   }
-  for (const char* path : {(dir_ / "missing.par").c_str(), dir_.c_str(), static_cast<const char*>(nullptr)}) {
+  const std::string missing = (dir_ / "missing.par").string(), folder = dir_.string();
+  for (const char* path : {missing.c_str(), folder.c_str(), static_cast<const char*>(nullptr)}) {
     double first[4] = {kUnset, kUnset, kUnset, kUnset}, second[4] = {kUnset, kUnset, kUnset, kUnset};
     EXPECT_EQ(Get_Tky2Jgd2(path, codes, first, second), 0);
     for (int k = 0; k < 4; ++k) EXPECT_TRUE(first[k] == kUnset && second[k] == kUnset);
