@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "converters/common/test_support.hpp"
 #include "survey/survey.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -17,17 +13,8 @@ constexpr double kUnset = -777.0;
 
 class GridCorrection : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("survey_grid_correction_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string write(const std::string& name, const std::string& bytes) {
-    const auto p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << bytes;
-    return p.string();
-  }
-  fs::path dir_;
+  std::string write(const std::string& name, const std::string& bytes) const { return dir_.write(name, bytes); }
+  conv::test::ScratchDir dir_;
 };
 
 TEST_F(GridCorrection, OneSquare) {
@@ -70,7 +57,7 @@ TEST_F(GridCorrection, OneSquare) {
     EXPECT_EQ(first, c.first);
     EXPECT_EQ(second, c.second);
   }
-  for (const std::string& path : {(dir_ / "missing.par").string(), dir_.string()}) {
+  for (const std::string& path : {dir_.file("missing.par"), dir_.path().string()}) {
     double first = kUnset, second = kUnset;
     EXPECT_EQ(Get_Tky2Jgd(path.c_str(), 53394600, &first, &second), 0);
     EXPECT_TRUE(first == kUnset && second == kUnset);
@@ -140,7 +127,7 @@ TEST_F(GridCorrection, FourSquaresFailures) {
       EXPECT_EQ(second[k], c.written ? c.second[k] : unset[k]) << k;
     }
   }
-  const std::string missing = (dir_ / "missing.par").string(), folder = dir_.string();
+  const std::string missing = dir_.file("missing.par"), folder = dir_.path().string();
   for (const char* path : {missing.c_str(), folder.c_str(), static_cast<const char*>(nullptr)}) {
     double first[4] = {kUnset, kUnset, kUnset, kUnset}, second[4] = {kUnset, kUnset, kUnset, kUnset};
     EXPECT_EQ(Get_Tky2Jgd2(path, codes, first, second), 0);
