@@ -20,6 +20,8 @@
 #include "basics/units.h"
 #include "geodesy/datum.h"
 #include "geodesy/ellipsoid.h"
+#include "geodesy/grid_correction.h"
+#include "geodesy/mesh.h"
 #include "geodesy/plane_rect.h"
 #include "geodesy/utm.h"
 #include "plane/circles.h"
