@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 
 #include "survey/survey.h"
 
@@ -35,19 +36,22 @@ TEST(Hureneru, MatchesFresnelIntegrals) {
 }
 
 TEST(ClothoidCoordinates, FromParameterAndFromRadius) {
-  for (const auto& r : kClothoidA) {
-    SCOPED_TRACE(testing::Message() << "A " << r[0] << " tau " << r[1]);
-    double X = 0.0, Y = 0.0;
-    kloth_keA(r[0], r[1], &X, &Y);
-    EXPECT_NEAR(X, r[3], series_tolerance(r[1]) * r[2]);
-    EXPECT_NEAR(Y, r[4], series_tolerance(r[1]) * r[2]);
-  }
-  for (const auto& r : kClothoidR) {
-    SCOPED_TRACE(testing::Message() << "R " << r[0] << " tau " << r[1]);
-    double X = 0.0, Y = 0.0;
-    kloth_keR(r[0], r[1], &X, &Y);
-    EXPECT_NEAR(X, r[3], series_tolerance(r[1]) * r[2]);
-    EXPECT_NEAR(Y, r[4], series_tolerance(r[1]) * r[2]);
+  using Coordinates = void(SURVEY_CALL*)(double, double, double*, double*);
+  const struct {
+    Coordinates f;
+    const double (*rows)[5];
+    size_t count;
+  } sets[] = {{kloth_keA, kClothoidA, std::size(kClothoidA)},
+              {kloth_keR, kClothoidR, std::size(kClothoidR)}};
+  for (const auto& set : sets) {
+    for (size_t i = 0; i < set.count; ++i) {
+      const double* r = set.rows[i];
+      SCOPED_TRACE(testing::Message() << (set.f == kloth_keA ? "A " : "R ") << r[0] << " tau " << r[1]);
+      double X = 0.0, Y = 0.0;
+      set.f(r[0], r[1], &X, &Y);
+      EXPECT_NEAR(X, r[3], series_tolerance(r[1]) * r[2]);
+      EXPECT_NEAR(Y, r[4], series_tolerance(r[1]) * r[2]);
+    }
   }
   double X = -1.0, Y = -1.0;
   kloth_keR(100.0, 0.0, &X, &Y);
@@ -88,13 +92,6 @@ TEST(ClothoidWork, TransitionElements) {
   EXPECT_NEAR(TK * std::sin(0.1), Y, 1e-14);
   EXPECT_NEAR(std::tan(sigma), Y / X, 1e-15);
   EXPECT_NEAR(S0, std::hypot(X, Y), 1e-12);
-}
-
-TEST(ClothoidKou, PointByMathematicalAngle) {
-  double x = 0.0, y = 0.0;
-  kloth_kou(1, 2, 10, 0.5235987755982988, &x, &y);
-  EXPECT_NEAR(x, 1 + 5 * std::sqrt(3.0), 1e-14);
-  EXPECT_NEAR(y, 7, 1e-14);
 }
 
 TEST(ClothoidMeetsCircle, FirstMeetingPoint) {

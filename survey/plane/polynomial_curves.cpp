@@ -5,15 +5,16 @@
 
 namespace {
 
-// at(i, t) for the n + 1 parameters 0, h, h + h, ... with h = 1/n added up; a
-// counter, not a test on t, decides the count (ten steps of 0.1 end below 1).
+// out[d][i] = at(d, t) for each of the dims coordinates at the n + 1 parameters
+// 0, h, h + h, ... with h = 1/n added up; a counter, not a test on t, decides the
+// count (ten steps of 0.1 end below 1).
 template <class F>
-void sample(int16_t n, F&& at) {
+void sample_coords(int16_t n, int dims, double* const* out, F&& at) {
   if (n < 1) return;
   const double h = 1.0 / n;
   double t = 0.0;
   for (int i = 0; i <= n; ++i) {
-    at(i, t);
+    for (int d = 0; d < dims; ++d) out[d][i] = at(d, t);
     t += h;
   }
 }
@@ -25,6 +26,15 @@ struct Controls {
 Controls controls(const double* p) { return {{p[0], p[1], p[2], p[3]}}; }
 
 double quadratic(const double* k, double t) { return k[0] * std::pow(t, 2.0) + k[1] * t + k[2]; }
+
+// Each coordinate's control values p[d] to K power coefficients, then sampled.
+template <int K, class ToPower, class Eval>
+void sample_power(ToPower to_power, Eval eval, int16_t n, int dims, const double* const* p,
+                  double* const* out) {
+  double k[3][K];
+  for (int d = 0; d < dims; ++d) to_power(p[d], k[d]);
+  sample_coords(n, dims, out, [&](int d, double t) { return eval(k[d], t); });
+}
 
 }  // namespace
 
@@ -46,26 +56,16 @@ double SURVEY_CALL be_honer(const double* k, double t) {
 }
 
 void SURVEY_CALL bezier3_1(const double* px, const double* py, int16_t n, double* xo, double* yo) {
-  double kx[4], ky[4];
-  bezierk(px, kx);
-  bezierk(py, ky);
-  sample(n, [&](int i, double t) {
-    xo[i] = be_honer(kx, t);
-    yo[i] = be_honer(ky, t);
-  });
+  const double* const p[] = {px, py};
+  double* const out[] = {xo, yo};
+  sample_power<4>(bezierk, be_honer, n, 2, p, out);
 }
 
 void SURVEY_CALL bezier3(const double* px, const double* py, const double* pz, int16_t n,
                          double* xo, double* yo, double* zo) {
-  double kx[4], ky[4], kz[4];
-  bezierk(px, kx);
-  bezierk(py, ky);
-  bezierk(pz, kz);
-  sample(n, [&](int i, double t) {
-    xo[i] = be_honer(kx, t);
-    yo[i] = be_honer(ky, t);
-    zo[i] = be_honer(kz, t);
-  });
+  const double* const p[] = {px, py, pz};
+  double* const out[] = {xo, yo, zo};
+  sample_power<4>(bezierk, be_honer, n, 3, p, out);
 }
 
 void SURVEY_CALL bezierk2(const double* p, double* k) {
@@ -78,26 +78,16 @@ void SURVEY_CALL bezierk2(const double* p, double* k) {
 }
 
 void SURVEY_CALL bezier2_1(const double* px, const double* py, int16_t n, double* xo, double* yo) {
-  double kx[3], ky[3];
-  bezierk2(px, kx);
-  bezierk2(py, ky);
-  sample(n, [&](int i, double t) {
-    xo[i] = quadratic(kx, t);
-    yo[i] = quadratic(ky, t);
-  });
+  const double* const p[] = {px, py};
+  double* const out[] = {xo, yo};
+  sample_power<3>(bezierk2, quadratic, n, 2, p, out);
 }
 
 void SURVEY_CALL bezier2(const double* px, const double* py, const double* pz, int16_t n,
                          double* xo, double* yo, double* zo) {
-  double kx[3], ky[3], kz[3];
-  bezierk2(px, kx);
-  bezierk2(py, ky);
-  bezierk2(pz, kz);
-  sample(n, [&](int i, double t) {
-    xo[i] = quadratic(kx, t);
-    yo[i] = quadratic(ky, t);
-    zo[i] = quadratic(kz, t);
-  });
+  const double* const p[] = {px, py, pz};
+  double* const out[] = {xo, yo, zo};
+  sample_power<3>(bezierk2, quadratic, n, 3, p, out);
 }
 
 double SURVEY_CALL work_spline(const double* p, double t) {
@@ -109,21 +99,16 @@ double SURVEY_CALL work_spline(const double* p, double t) {
 
 // The control values are copied first, so output arrays may overlap them.
 void SURVEY_CALL bspline2(const double* px, const double* py, int16_t n, double* xo, double* yo) {
-  const Controls cx = controls(px), cy = controls(py);
-  sample(n, [&](int i, double t) {
-    xo[i] = work_spline(cx.p, t);
-    yo[i] = work_spline(cy.p, t);
-  });
+  const Controls c[] = {controls(px), controls(py)};
+  double* const out[] = {xo, yo};
+  sample_coords(n, 2, out, [&](int d, double t) { return work_spline(c[d].p, t); });
 }
 
 void SURVEY_CALL bspline3(const double* px, const double* py, const double* pz, int16_t n,
                           double* xo, double* yo, double* zo) {
-  const Controls cx = controls(px), cy = controls(py), cz = controls(pz);
-  sample(n, [&](int i, double t) {
-    xo[i] = work_spline(cx.p, t);
-    yo[i] = work_spline(cy.p, t);
-    zo[i] = work_spline(cz.p, t);
-  });
+  const Controls c[] = {controls(px), controls(py), controls(pz)};
+  double* const out[] = {xo, yo, zo};
+  sample_coords(n, 3, out, [&](int d, double t) { return work_spline(c[d].p, t); });
 }
 
 }  // extern "C"
