@@ -24,7 +24,7 @@ SURVEY_API void SURVEY_CALL ip_setu(double ax, double ay, double ipx, double ipy
                                     double* ecy, double* ox, double* oy, double* I, double* T,
                                     double* SL, double* CL);
 /* The same with the intersection angle given: the second tangent leaves IP with the
- * direction of A -> IP plus I. */
+ * direction of A -> IP plus I; T, SL and CL come from I reduced as in ip_setu. */
 SURVEY_API void SURVEY_CALL ip_setu3(double ax, double ay, double ipx, double ipy, double I,
                                      double R, double* bcx, double* bcy, double* ecx, double* ecy,
                                      double* ox, double* oy, double* T, double* SL, double* CL);

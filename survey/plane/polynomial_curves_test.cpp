@@ -26,7 +26,8 @@ double basis(int i, int k, double u) {
   return (u - i) / k * basis(i, k - 1, u) + (i + k + 1 - u) / k * basis(i + 1, k - 1, u);
 }
 
-// The uniform cubic segment over [3, 4], control values p0..p3.
+// The uniform cubic segment over [3, 4], control values p0..p3; t = 1 is taken a
+// hair inside, as each basis interval is half-open.
 double de_boor(const double* p, double t) {
   double v = 0.0;
   for (int i = 0; i < 4; ++i) v += p[i] * basis(i, 3, 3 + t * (1 - 1e-15));
