@@ -10,17 +10,13 @@
 #include <string>
 
 #include "survey/survey.h"
+#include "survey/test_support.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using survey::test::slurp;
 
 class Dxf : public testing::Test {
  protected:

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,21 +40,15 @@ constexpr std::size_t kDescriptorSize = 32;
 constexpr std::size_t kNameSize = 11;
 constexpr unsigned char kHeaderTerminator = 0x0D;
 
-struct File {
-  explicit File(std::FILE* file) : f(file) {}
-  ~File() {
-    if (f != nullptr) std::fclose(f);
-  }
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
-  std::FILE* f;
+struct Closer {
+  void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
 std::string field_names(const char* path) {
-  File in(std::fopen(path, "rb"));
-  if (in.f == nullptr) return {};
+  const std::unique_ptr<std::FILE, Closer> in(std::fopen(path, "rb"));
+  if (!in) return {};
   unsigned char buf[kDescriptorSize];
-  if (std::fread(buf, 1, kFileHeaderSize, in.f) != kFileHeaderSize) return {};
+  if (std::fread(buf, 1, kFileHeaderSize, in.get()) != kFileHeaderSize) return {};
   // The header length is read as a signed 16-bit value; from 32768 on it is
   // negative and announces no field.
   const auto header_length = static_cast<int16_t>(static_cast<uint16_t>(buf[8] | (buf[9] << 8)));
@@ -62,7 +57,7 @@ std::string field_names(const char* path) {
   for (int i = 0; i < count; ++i) {
     // Tables keep reserved bytes after the terminator (Visual FoxPro 263 of them),
     // which the header length counts; the terminator ends the list.
-    if (std::fread(buf, 1, kDescriptorSize, in.f) != kDescriptorSize || buf[0] == kHeaderTerminator) break;
+    if (std::fread(buf, 1, kDescriptorSize, in.get()) != kDescriptorSize || buf[0] == kHeaderTerminator) break;
     const auto* name = reinterpret_cast<const char*>(buf);
     const void* nul = std::memchr(name, '\0', kNameSize);
     if (i > 0) names += ',';

@@ -11,16 +11,14 @@
 #include <vector>
 
 #include "survey/survey.h"
+#include "survey/test_support.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string take(BSTR b) {
-  std::string s(reinterpret_cast<const char*>(b), SysStringByteLen(b));
-  SysFreeString(b);
-  return s;
-}
+using survey::test::slurp;
+using survey::test::take;
 
 // The Debian interpreter, which has the Debian python packages.
 std::string python() { return fs::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3"; }
@@ -33,13 +31,6 @@ bool run(const std::string& cmd, std::string& out) {
   char buf[4096];
   for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
   return ::pclose(p) == 0;
-}
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 class GXmlKit : public testing::Test {
