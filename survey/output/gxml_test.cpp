@@ -93,19 +93,6 @@ TEST(GXmlTags, Fragments) {
   for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
 }
 
-TEST(GXmlTags, ManyCoordinates) {
-  const int32_t n = 200000;
-  std::vector<double> x(n), y(n);
-  std::string want = "<Coordinates unit.location=\"m\">";
-  for (int32_t i = 0; i < n; ++i) {
-    x[i] = i * 0.5;
-    y[i] = -i;
-    want += (i ? " " : "") + take(A_CrtXY(x[i], y[i]));
-  }
-  want += "</Coordinates>";
-  EXPECT_EQ(take(CrtTagXY(n, x.data(), y.data())), want);
-}
-
 // A document put together from the pieces is well-formed Shift_JIS XML, and an XML
 // reader finds the coordinates and properties in it.
 TEST_F(GXmlKit, DocumentReadsBack) {
