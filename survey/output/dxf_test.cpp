@@ -10,13 +10,17 @@
 #include <string>
 
 #include "survey/survey.h"
-#include "survey/test_support.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using survey::test::slurp;
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
 
 class Dxf : public testing::Test {
  protected:

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "converters/common/test_support.hpp"
 #include "survey/survey.h"
 #include "survey/test_support.hpp"
 
@@ -17,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using survey::test::slurp;
+using conv::test::slurp;
 using survey::test::take;
 
 // The Debian interpreter, which has the Debian python packages.
@@ -35,22 +34,12 @@ bool run(const std::string& cmd, std::string& out) {
 
 class GXmlKit : public testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("survey_gxml_" + std::to_string(::getpid()) + "_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    return (dir_ / name).string();
-  }
+  std::string write(const std::string& name, const std::string& bytes) const { return dir_.write(name, bytes); }
   static std::string head_read(const std::string& path) {
     const char* p = path.c_str();
     return take(DBF_HeadRead(&p));
   }
-  fs::path dir_;
+  conv::test::ScratchDir dir_;
 };
 
 const char* const kNull = nullptr;
@@ -114,7 +103,7 @@ TEST_F(GXmlKit, DocumentReadsBack) {
   doc += take(CrtTagProperty(&id, &integer, &k)) + take(CrtTagProperty(&chiban, &str, &value));
   doc += take(CrtTag(1, &feature)) + take(GXmlEND());
   const std::string file = write("doc.xml", doc);
-  ASSERT_TRUE(run("xmllint --noout '" + file + "' 2>&1", out)) << out;
+  ASSERT_TRUE(conv::test::well_formed(file));
   const struct {
     const char* xpath;
     const char* value;  // UTF-8, as xmllint prints it
@@ -145,19 +134,19 @@ TEST_F(GXmlKit, DbfHeadReadReferenceTables) {
   std::string out;
   if (!run(python() + " -c 'import dbf, shapefile' 2>/dev/null", out))
     GTEST_SKIP() << "python3-dbf and python3-pyshp are not installed";
-  ASSERT_TRUE(run(python() + " '" + script + "' '" + dir_.string() + "'", out));
-  std::istringstream list(slurp(dir_ / "tables.txt"));
+  ASSERT_TRUE(run(python() + " '" + script + "' '" + dir_.path().string() + "'", out));
+  std::istringstream list(slurp(dir_.file("tables.txt")));
   int tables = 0;
   for (std::string name; std::getline(list, name); ++tables) {
     SCOPED_TRACE(name);
-    EXPECT_EQ(head_read((dir_ / (name + ".dbf")).string()), slurp(dir_ / (name + ".names")));
+    EXPECT_EQ(head_read(dir_.file(name + ".dbf")), slurp(dir_.file(name + ".names")));
   }
   EXPECT_EQ(tables, 6);
   // Visual FoxPro's reserved bytes after the terminator are not names; code page
   // 932 and lower-case names come as the file holds them (地番 is 92 6E 94 D4).
-  EXPECT_EQ(head_read((dir_ / "vfp.dbf").string()), "ID,NAME");
-  EXPECT_EQ(head_read((dir_ / "db3_dbf.dbf").string()), "ID,NAME");
-  EXPECT_EQ(head_read((dir_ / "cp932.dbf").string()), "\x92\x6E\x94\xD4,id,ABCDEFGHIJ,\xB6\xC5");
+  EXPECT_EQ(head_read(dir_.file("vfp.dbf")), "ID,NAME");
+  EXPECT_EQ(head_read(dir_.file("db3_dbf.dbf")), "ID,NAME");
+  EXPECT_EQ(head_read(dir_.file("cp932.dbf")), "\x92\x6E\x94\xD4,id,ABCDEFGHIJ,\xB6\xC5");
 }
 
 // A file header of `length` with the given descriptors (name areas of up to 32
@@ -205,8 +194,8 @@ TEST_F(GXmlKit, DbfHeadReadDamage) {
   };
   for (const auto& c : cases) EXPECT_EQ(head_read(write("t.dbf", c.bytes)), c.names) << c.what;
   // Nothing to open, or not a file.
-  EXPECT_EQ(head_read((dir_ / "missing.dbf").string()), "");
-  EXPECT_EQ(head_read(dir_.string()), "");
+  EXPECT_EQ(head_read(dir_.file("missing.dbf")), "");
+  EXPECT_EQ(head_read(dir_.path().string()), "");
   EXPECT_EQ(head_read(""), "");
   EXPECT_EQ(take(DBF_HeadRead(nullptr)), "");
   EXPECT_EQ(take(DBF_HeadRead(&kNull)), "");
