@@ -50,6 +50,7 @@
 #include "engineering/formulas.h"
 #include "engineering/hydraulics.h"
 #include "output/dxf.h"
+#include "output/gxml.h"
 #include "output/script.h"
 
 #endif /* SURVEY_SURVEY_H */

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "survey/survey.h"
+#include "survey/test_support.hpp"
 
 #if defined(SURVEY_TEST_XCB)
 #include <xcb/xcb.h>
@@ -20,11 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string take(BSTR b) {
-  std::string s(reinterpret_cast<const char*>(b), SysStringByteLen(b));
-  SysFreeString(b);
-  return s;
-}
+using survey::test::take;
 
 // Sets an environment variable for one test and restores it afterwards.
 class EnvGuard {

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "survey/survey.h"
+#include "survey/test_support.hpp"
 
 namespace {
 
-std::string take(BSTR b) {
-  std::string s(reinterpret_cast<const char*>(b), SysStringByteLen(b));
-  SysFreeString(b);
-  return s;
-}
+using survey::test::take;
 
 // Shift_JIS characters whose second byte is an ASCII letter, "\", "|" or "@".
 #define A_ "\x83\x41"     // ア

@@ -11,14 +11,11 @@
 #include <thread>
 
 #include "survey/survey.h"
+#include "survey/test_support.hpp"
 
 namespace {
 
-std::string take(BSTR b) {
-  std::string s(reinterpret_cast<const char*>(b), SysStringByteLen(b));
-  SysFreeString(b);
-  return s;
-}
+using survey::test::take;
 
 TEST(NumberRule, Values) {
   const double inf = std::numeric_limits<double>::infinity();
