@@ -47,7 +47,8 @@ TEST(Exports, EveryListedNameBindsAndMatchesItsSymbol) {
 
 TEST(Exports, AliasesShareOneFunction) {
   const char* pairs[][2] = {{"lmat_zero", "fmat_zero"}, {"lmat_copy", "fmat_copy"}, {"lmat_marg", "fmat_marg"},
-                            {"lmat_rot", "fmat_rot"},   {"tocomplex", "topoint"},   {"p_eq", "c_eq"}};
+                            {"lmat_rot", "fmat_rot"},   {"tocomplex", "topoint"},   {"p_eq", "c_eq"},
+                            {"tolineD", "torect"},      {"rect2xy", "line2xy"}};
   for (const auto& p : pairs) {
     SCOPED_TRACE(p[0]);
     EXPECT_NE(survey_bind(p[0]), nullptr);

@@ -33,11 +33,20 @@
 #define SURVEY_END_DECLS
 #endif
 
-/* Records of two doubles: a point (x, y) and a complex number (re, im) share the layout. */
+/* Records of doubles: a point (x, y) and a complex number (re, im) share the layout. */
 typedef struct survey_point {
   double x;
   double y;
 } survey_point;
+/* Line record: start (x1, y1), end (x2, y2). A rectangle record has the same layout,
+ * (x1, y1) its lower-left and (x2, y2) its upper-right corner. */
+typedef struct survey_line {
+  double x1;
+  double y1;
+  double x2;
+  double y2;
+} survey_line;
+typedef survey_line survey_rect;
 typedef struct survey_complex {
   double re;
   double im;
