@@ -23,8 +23,11 @@
 #include "plane/intersections.h"
 #include "plane/lines.h"
 #include "numerics/arrayops.h"
+#include "numerics/calendar.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
+#include "numerics/numtheory.h"
+#include "numerics/random.h"
 #include "engineering/formulas.h"
 #include "engineering/hydraulics.h"
 
