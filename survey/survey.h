@@ -25,13 +25,18 @@
 #include "plane/directions.h"
 #include "plane/intersections.h"
 #include "plane/lines.h"
+#include "plane/vectors.h"
 #include "numerics/arrayops.h"
 #include "numerics/calendar.h"
+#include "numerics/complex.h"
+#include "numerics/equations.h"
 #include "numerics/fitting.h"
 #include "numerics/matrix.h"
 #include "numerics/numtheory.h"
 #include "numerics/random.h"
+#include "numerics/special.h"
 #include "engineering/formulas.h"
 #include "engineering/hydraulics.h"
+#include "numerics/statistics.h"
 
 #endif /* SURVEY_SURVEY_H */

@@ -9,6 +9,10 @@ The list is the one record of what libsurvey exports.  Each line names one expor
     name [prefixed]          the name collides with the C/C++ runtime: the function and
                              its ELF symbol are survey_name; bound as `name`
     name [linux-only]        platform service exported only where the system lacks it
+    _name@N [result-first]   decorated export of a function whose first argument is a
+                             pointer to the caller's result record: N leaves that pointer
+                             out (as compilers decorate a function returning a struct),
+                             while the function's own symbol is name@(N+4)
 
 Outputs (into --out):
     survey.map          linker version script: exactly the ELF symbols, nothing else
@@ -45,6 +49,11 @@ class Entry:
         return "linux-only" in self.flags
 
     @property
+    def symbol_bytes(self):
+        """Byte count of the function's own stdcall symbol (decorated names only)."""
+        return self.stack_bytes + 4 if "result-first" in self.flags else self.stack_bytes
+
+    @property
     def function(self):
         """The C function that implements this name (before alias resolution)."""
         return "survey_" + self.base if self.prefixed else self.base
@@ -59,9 +68,11 @@ def parse(path):
                 continue
             flags = set(re.findall(r"\[([a-z-]+)\]", text))
             text = re.sub(r"\[[a-z-]+\]", "", text).strip()
-            unknown = flags - {"prefixed", "linux-only"}
+            unknown = flags - {"prefixed", "linux-only", "result-first"}
             if unknown:
                 errors.append(f"{path}:{no}: unknown flag {sorted(unknown)}")
+            if "result-first" in flags and not DECORATED.match(text):
+                errors.append(f"{path}:{no}: [result-first] applies to decorated names only")
             target = None
             if "=" in text:
                 text, target = (t.strip() for t in text.split("=", 1))
@@ -127,8 +138,9 @@ def main():
         impl = implementation(e, by_name)
         if e.decorated:
             # The name carries its stdcall decoration; the function's own symbol has the
-            # same byte count, so a wrong signature fails to link.
-            def_lines.append(f"  {e.name} = {impl}@{e.stack_bytes}")
+            # same byte count (plus the result pointer for [result-first]), so a wrong
+            # signature fails to link.
+            def_lines.append(f"  {e.name} = {impl}@{e.symbol_bytes}")
         elif impl != e.name:
             def_lines.append(f"  {e.name} = {impl}")
         else:

@@ -6,24 +6,9 @@
 
 #include "../basics/arrays.h"
 #include "../basics/trig.h"
+#include "compare.hpp"
 
-namespace {
-
-// The comparison of the filters: each prefix test that matches the operator adds its
-// relation, so ">=" means > or >=, and "<>" means < or !=.
-bool compare_holds(const char* op, double a, double v) {
-  const char c0 = op[0];
-  const char c1 = c0 != '\0' ? op[1] : '\0';
-  if (c0 == '=' && a == v) return true;
-  if (c0 == '>' && a > v) return true;
-  if (c0 == '>' && c1 == '=' && a >= v) return true;
-  if (c0 == '<' && a < v) return true;
-  if (c0 == '<' && c1 == '=' && a <= v) return true;
-  if (c0 == '<' && c1 == '>' && a != v) return true;
-  return false;
-}
-
-}  // namespace
+using survey::numerics::compare_holds;
 
 extern "C" {
 
