@@ -21,6 +21,7 @@
 #include "geodesy/ellipsoid.h"
 #include "geodesy/jis_round.h"
 #include "geodesy/plane_rect.h"
+#include "geodesy/spheres.h"
 #include "plane/construct.h"
 #include "plane/directions.h"
 #include "plane/intersections.h"
