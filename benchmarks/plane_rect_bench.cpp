@@ -6,13 +6,13 @@
 #include <proj.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "survey/geodesy/plane_rect_reference_test.hpp"
+#include "bench_timing.hpp"
 #include "survey/survey.h"
 
 namespace {
@@ -20,17 +20,6 @@ namespace {
 constexpr double kDeg = 0.017453292519943295;
 constexpr int kPoints = 1000000;
 constexpr int kRounds = 7;
-
-// Nanoseconds per point of one run over all points.
-template <class F>
-double ns_per_point(F&& run) {
-  const auto t0 = std::chrono::steady_clock::now();
-  run();
-  const auto t1 = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::nano>(t1 - t0).count() / kPoints;
-}
-
-bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 }  // namespace
 
@@ -69,22 +58,22 @@ int main() {
   double ours_fwd = 1e300, proj_fwd = 1e300, ours_inv = 1e300, proj_inv = 1e300, lit_fwd = 1e300,
          lit_inv = 1e300;
   for (int r = 0; r < kRounds; ++r) {
-    ours_fwd = std::min(ours_fwd, ns_per_point([&] {
+    ours_fwd = std::min(ours_fwd, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) JGD2000_klola1(9, lat_dms[i], lon_dms[i], &x[i], &y[i], &err);
     }));
-    proj_fwd = std::min(proj_fwd, ns_per_point([&] {
+    proj_fwd = std::min(proj_fwd, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) plane[i] = proj_trans(pj, PJ_FWD, geo[i]);
     }));
-    ours_inv = std::min(ours_inv, ns_per_point([&] {
+    ours_inv = std::min(ours_inv, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) JGD2000_klola2(9, &la[i], &lo[i], x[i], y[i], &ga[i], &err);
     }));
-    proj_inv = std::min(proj_inv, ns_per_point([&] {
+    proj_inv = std::min(proj_inv, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) back[i] = proj_trans(pj, PJ_INV, plane[i]);
     }));
-    lit_fwd = std::min(lit_fwd, ns_per_point([&] {
+    lit_fwd = std::min(lit_fwd, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) reference::klola1(2, 9, lat_dms[i], lon_dms[i], &rx[i], &ry[i], &err);
     }));
-    lit_inv = std::min(lit_inv, ns_per_point([&] {
+    lit_inv = std::min(lit_inv, ns_per_point(kPoints, [&] {
       for (int i = 0; i < kPoints; ++i) reference::klola2(2, 9, &rla[i], &rlo[i], x[i], y[i], &rga[i], &err);
     }));
   }

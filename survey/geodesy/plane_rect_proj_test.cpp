@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "survey/geodesy/proj_reference_test.hpp"
 #include "survey/survey.h"
 
 namespace {
@@ -27,26 +28,6 @@ struct Ellipsoid {
 };
 const Ellipsoid kEllipsoids[] = {{"Bessel", 1, 6377397.155, 299.152813}, {"GRS80", 2, 6378137.0, 298.257222101}};
 
-class Proj {
- public:
-  explicit Proj(const std::string& def) : ctx_(proj_context_create()), pj_(proj_create(ctx_, def.c_str())) {}
-  ~Proj() {
-    if (pj_) proj_destroy(pj_);
-    proj_context_destroy(ctx_);
-  }
-  Proj(const Proj&) = delete;
-  Proj& operator=(const Proj&) = delete;
-  PJ* get() const { return pj_; }
-  // (easting, northing) in metres of latitude, longitude in degrees.
-  PJ_COORD forward(double lat, double lon) const {
-    return proj_trans(pj_, PJ_FWD, proj_coord(lon * kDeg, lat * kDeg, 0, 0));
-  }
-  PJ_COORD inverse(double e, double n) const { return proj_trans(pj_, PJ_INV, proj_coord(e, n, 0, 0)); }
-
- private:
-  PJ_CONTEXT* ctx_;
-  PJ* pj_;
-};
 
 std::string tmerc(double lat0, double lon0, double k, const Ellipsoid& e) {
   char buf[256];

@@ -43,15 +43,22 @@ inline double pw(double x, int n) {
 inline double ecc(double F) { return sqrt(2.0 * F - 1.0) / F; }
 inline double ecc2nd(double F) { return sqrt(2.0 * F - 1.0) / (F - 1.0); }
 
+// Leading coefficient A of the meridian arc series, e the first eccentricity.
+inline double arc_A(double e) {
+  const double e2 = pw(e, 2), e4 = pw(e, 4), e6 = pw(e, 6), e8 = pw(e, 8), e10 = pw(e, 10),
+               e12 = pw(e, 12), e14 = pw(e, 14), e16 = pw(e, 16);
+  return 703956825.0 / 1073741824.0 * e16 + 2760615.0 / 4194304.0 * e14 + 693693.0 / 1048576.0 * e12 +
+         43659.0 / 65536.0 * e10 + 11025.0 / 16384.0 * e8 + 175.0 / 256.0 * e6 + 45.0 / 64.0 * e4 +
+         3.0 / 4.0 * e2 + 1.0;
+}
+
 inline bool calcb(int kind, double phi, double* out) {
   double a, F;
   if (!axes(kind, a, F)) return false;
   const double e = ecc(F);
   const double e2 = pw(e, 2), e4 = pw(e, 4), e6 = pw(e, 6), e8 = pw(e, 8), e10 = pw(e, 10),
                e12 = pw(e, 12), e14 = pw(e, 14), e16 = pw(e, 16);
-  const double A = 703956825.0 / 1073741824.0 * e16 + 2760615.0 / 4194304.0 * e14 +
-                   693693.0 / 1048576.0 * e12 + 43659.0 / 65536.0 * e10 + 11025.0 / 16384.0 * e8 +
-                   175.0 / 256.0 * e6 + 45.0 / 64.0 * e4 + 3.0 / 4.0 * e2 + 1.0;
+  const double A = arc_A(e);
   const double B = 78217425.0 / 67108864.0 * e16 + 19324305.0 / 16777216.0 * e14 +
                    297297.0 / 262144.0 * e12 + 72765.0 / 65536.0 * e10 + 2205.0 / 2048.0 * e8 +
                    525.0 / 512.0 * e6 + 15.0 / 16.0 * e4 + 3.0 / 4.0 * e2;
