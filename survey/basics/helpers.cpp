@@ -2,6 +2,8 @@
 // number helpers.
 #include "helpers.h"
 
+#include <locale.h>
+
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -29,6 +31,18 @@ int32_t leading_int(const char* s) {
   if (v > INT32_MAX) return INT32_MAX;
   if (v < INT32_MIN) return INT32_MIN;
   return static_cast<int32_t>(v);
+}
+
+// strtod with "." as the decimal point whatever locale the calling process has set.
+// The "C" locale object is made once and never changes.
+double strtod_c(const char* s) {
+#if defined(_WIN32)
+  static const _locale_t c_locale = _create_locale(LC_NUMERIC, "C");
+  return c_locale != nullptr ? _strtod_l(s, nullptr, c_locale) : std::strtod(s, nullptr);
+#else
+  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return c_locale != locale_t{} ? strtod_l(s, nullptr, c_locale) : std::strtod(s, nullptr);
+#endif
 }
 
 }  // namespace
@@ -129,7 +143,7 @@ double SURVEY_CALL survey_round(double v, int16_t digits) {
 
 int32_t SURVEY_CALL a2i(const char* s) { return leading_int(s); }
 int32_t SURVEY_CALL a2l(const char* s) { return leading_int(s); }
-double SURVEY_CALL a2d(const char* s) { return std::strtod(s, nullptr); }
+double SURVEY_CALL a2d(const char* s) { return strtod_c(s); }
 
 uint8_t SURVEY_CALL char_clear(char* s) {
   s[0] = '\0';
