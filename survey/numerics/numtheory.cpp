@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "../basics/helpers.h"
+#include "../plane/quadratics.h"
 
 namespace {
 
@@ -116,6 +117,18 @@ int32_t SURVEY_CALL pythagoras_num(int32_t n, int32_t* b, int32_t* c) {
     *c = quarter + 1;
   }
   return *c;
+}
+
+void SURVEY_CALL golden_section(double* x1, double* x2) {
+  int16_t n = 0;
+  kai_kousiki(1.0, -1.0, -1.0, &n, x1, x2);
+}
+
+double SURVEY_CALL fibonacci(int32_t n) {
+  double x1 = 0.0;
+  double x2 = 0.0;
+  golden_section(&x1, &x2);
+  return survey_round((std::pow(x1, n) - std::pow(x2, n)) / std::pow(5.0, 0.5), 0);
 }
 
 double SURVEY_CALL Tprogres(int16_t kind, double a, double r, int16_t n) {

@@ -36,6 +36,11 @@ SURVEY_API int32_t SURVEY_CALL sosu_max(int32_t n);
  * b = n^2/4 - 1 and c = n^2/4 + 1 (n^2 wrapped to 32 bits); returns c. For n < 3
  * nothing is written and n is returned. */
 SURVEY_API int32_t SURVEY_CALL pythagoras_num(int32_t n, int32_t* b, int32_t* c);
+/* The roots of x^2 - x - 1 = 0: *x1 = (1 + sqrt 5)/2, *x2 = (1 - sqrt 5)/2. */
+SURVEY_API void SURVEY_CALL golden_section(double* x1, double* x2);
+/* n-th Fibonacci number by Binet's formula, rounded to an integer (exact for
+ * -68 <= n <= 70; relative error about 1e-14 beyond). */
+SURVEY_API double SURVEY_CALL fibonacci(int32_t n);
 /* Sum of n terms: kind 1 arithmetic, first term a and difference r,
  * n((n - 1)r + 2a)/2; kind 2 geometric, a(r^n - 1)/(r - 1), 0.0 for r = 1;
  * any other kind 0.0. */

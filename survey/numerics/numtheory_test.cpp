@@ -2,6 +2,7 @@
 // arguments that would divide by zero or overflow), triples and progressions.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <numeric>
@@ -143,6 +144,29 @@ TEST(Triples, PythagorasModulo32Bits) {
       ASSERT_EQ(static_cast<int64_t>(n) * n + static_cast<int64_t>(b) * b, static_cast<int64_t>(c) * c);
     }
   }
+}
+
+TEST(Fibonacci, GoldenSectionAndBinet) {
+  double x1 = 0, x2 = 0;
+  golden_section(&x1, &x2);
+  EXPECT_DOUBLE_EQ(x1, (1 + std::sqrt(5.0)) / 2);
+  EXPECT_DOUBLE_EQ(x2, (1 - std::sqrt(5.0)) / 2);
+  EXPECT_NEAR(x1 * x2, -1.0, 1e-15);
+  // Exact against the recurrence up to n = 70 (F(70) = 190392490709135 < 2^53),
+  // and for negative n, F(-n) = (-1)^(n+1) F(n), to n = -68 (measured: the first
+  // wrong values are F(71) and F(-69)).
+  int64_t a = 0, b = 1;
+  for (int32_t n = 0; n <= 70; ++n) {
+    ASSERT_EQ(fibonacci(n), static_cast<double>(a)) << n;
+    if (n <= 68) {
+      ASSERT_EQ(fibonacci(-n), static_cast<double>(n % 2 == 0 ? -a : a)) << -n;
+    }
+    const int64_t next = a + b;
+    a = b;
+    b = next;
+  }
+  EXPECT_EQ(fibonacci(10), 55.0);
+  EXPECT_NEAR(fibonacci(90), 2880067194370816120.0, 2880067194370816120.0 * 1e-13);
 }
 
 TEST(Progressions, Sums) {
