@@ -1,11 +1,12 @@
 /* random.h - uniform, normal and Poisson random numbers.
  *
- * All three draw on the C runtime's rand(): the process's one generator, seeded by
- * the caller's srand (seed 1 until then) and shared with the caller's own rand()
- * calls. The library never seeds it and keeps no generator of its own. After
- * srand(s) a single-threaded process repeats the same sequence with the same C
- * runtime; different runtimes give different sequences. Calls from several threads
- * are safe where the runtime's rand() is (glibc's locks), in no reproducible order.
+ * All three draw on the C runtime's rand(), seeded by the caller's srand (seed 1
+ * until then) and shared with the caller's own rand() calls. The library never
+ * seeds it and keeps no generator of its own. After srand(s) a single-threaded
+ * process repeats the same sequence with the same C runtime; different runtimes
+ * give different sequences. glibc keeps one generator per process and locks it, so
+ * threads may draw at once, in no reproducible order; the Windows runtime keeps one
+ * per thread, each starting from seed 1.
  */
 #ifndef SURVEY_NUMERICS_RANDOM_H
 #define SURVEY_NUMERICS_RANDOM_H
