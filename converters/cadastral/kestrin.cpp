@@ -118,10 +118,11 @@ class Conversion {
 
  private:
   Outcome convert() {
+    // An empty polygon file converts to a document without features; its bar runs
+    // from 0 to 1 (a range of 0 to 0 is no range).
     const std::int32_t lines = lib_.FDataCount(pol_.c_str());
     host_.progress_range(0, lines > 0 ? lines : 1);
     host_.progress_visible(true);
-    if (lines == 0) return stop_with(host_, "ポリゴンファイル " + pol_ + " が空です。", kTitle);
     if (!points()) return Outcome::kStopped;
     return parcels();
   }
