@@ -108,9 +108,7 @@ std::string document_head(std::string_view category, std::string_view purpose, c
   return doc;
 }
 
-DocumentWriter::DocumentWriter(File& out, Cp932& codec, std::size_t block) : out_(out), codec_(codec), block_(block) {
-  text_.reserve(block_ + block_ / 4);
-}
+DocumentWriter::DocumentWriter(File& out, Cp932& codec, std::size_t block) : out_(out), codec_(codec), block_(block) {}
 
 DocumentWriter::~DocumentWriter() = default;
 
@@ -124,7 +122,7 @@ void DocumentWriter::spill() {
 void DocumentWriter::finish(std::string_view head) {
   try {
     write_out(head);
-  } catch (const RuntimeFailure&) {
+  } catch (...) {  // a write failed, or memory ran out: no half document
     out_.discard();
     scratch_.reset();
     throw;
