@@ -10,27 +10,18 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/host.hpp"
+#include "common/null_host.hpp"
 #include "common/survey_binding.hpp"
 
 namespace fuzz {
-
-class NullHost : public conv::Host {
- public:
-  void progress_visible(bool) override {}
-  void progress_range(std::int64_t, std::int64_t) override {}
-  void progress_value(std::int64_t) override {}
-  void feature_count(std::string_view) override {}
-  void busy(bool) override {}
-  void message(std::string_view, std::string_view, bool) override {}
-  void yield() override {}
-  void end_program() override {}
-};
 
 [[noreturn]] inline void fail(const char* what) {
   std::fprintf(stderr, "fuzz check failed: %s\n", what);
@@ -132,6 +123,23 @@ inline void check_output(conv::Outcome outcome, const std::string& output, const
     fail("a stopped conversion left a partial document");
   }
   if (scratch().names() != files) fail("files other than the inputs and the output are left in the folder");
+}
+
+// One conversion of `files` (name, bytes) with `input` named in Text7, into f.XML
+// over an earlier file; then the checks above.
+inline void convert_files(std::initializer_list<std::pair<const char*, std::string_view>> files, const char* input,
+                          conv::Outcome (*convert)(const conv::Request&, conv::Host&, conv::SurveyLibrary&), bool xy) {
+  Scratch& dir = scratch();
+  dir.clear();
+  std::set<std::string> names{"f.XML"};
+  for (const auto& [name, bytes] : files) {
+    dir.write(name, bytes);
+    names.insert(name);
+  }
+  prepare_output("f.XML");
+  conv::NullHost host;
+  const conv::Outcome outcome = convert({dir.file(input), dir.file("f.XML"), xy}, host, library());
+  check_output(outcome, "f.XML", names);
 }
 
 }  // namespace fuzz
