@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "common/host.hpp"
+#include "common/null_host.hpp"
 #include "common/survey_binding.hpp"
 #include "cadastral/kestrin.hpp"
 #include "shape_input.hpp"
@@ -28,19 +29,13 @@
 
 namespace {
 
-class NullHost : public conv::Host {
+// Messages go to standard error; nothing else is shown.
+class StderrHost : public conv::NullHost {
  public:
-  void progress_visible(bool) override {}
-  void progress_range(std::int64_t, std::int64_t) override {}
-  void progress_value(std::int64_t) override {}
-  void feature_count(std::string_view) override {}
-  void busy(bool) override {}
   void message(std::string_view text, std::string_view title, bool) override {
     std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(), static_cast<int>(text.size()),
                  text.data());
   }
-  void yield() override {}
-  void end_program() override {}
 };
 
 // 15,000 points and 20,000 parcels of 20 to 60 points.
@@ -162,7 +157,7 @@ int main(int argc, char** argv) {
   const std::string sima = (dir / "bench.sim").string();
   write_sima(sima);
   report("sima", sima, std::filesystem::file_size(sima), runs, [&] {
-    NullHost host;
+    StderrHost host;
     conv::SurveyLibrary lib;
     return conv::convert_sima({sima, (dir / "bench.XML").string(), true}, host, lib) == conv::Outcome::kDone;
   });
@@ -171,7 +166,7 @@ int main(int argc, char** argv) {
   write_kestrin(kestrin);
   report("kestrin", kestrin + "pnt + pol",
          std::filesystem::file_size(kestrin + "pnt") + std::filesystem::file_size(kestrin + "pol"), runs, [&] {
-           NullHost host;
+           StderrHost host;
            conv::SurveyLibrary lib;
            return conv::convert_kestrin({kestrin + "pol", (dir / "bench_k.XML").string(), true}, host, lib) ==
                   conv::Outcome::kDone;
@@ -182,7 +177,7 @@ int main(int argc, char** argv) {
   const std::uint64_t shape_bytes =
       std::filesystem::file_size(shape + "shp") + std::filesystem::file_size(shape + "dbf");
   const double ours = report("shape", shape + "shp + dbf", shape_bytes, runs, [&] {
-    NullHost host;
+    StderrHost host;
     conv::SurveyLibrary lib;
     return conv::convert_shape({shape + "shp", (dir / "bench_s.XML").string(), false}, host, lib) ==
            conv::Outcome::kDone;

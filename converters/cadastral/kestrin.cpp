@@ -118,10 +118,11 @@ class Conversion {
 
  private:
   Outcome convert() {
+    // An empty polygon file converts to a document without features; its bar runs
+    // from 0 to 1 (a range of 0 to 0 is no range).
     const std::int32_t lines = lib_.FDataCount(pol_.c_str());
     host_.progress_range(0, lines > 0 ? lines : 1);
     host_.progress_visible(true);
-    if (lines == 0) return stop_with(host_, "ポリゴンファイル " + pol_ + " が空です。", kTitle);
     if (!points()) return Outcome::kStopped;
     return parcels();
   }
@@ -156,10 +157,8 @@ class Conversion {
     const std::string category = path_text(codec_, category_of(req_.input));
     std::int32_t k = 0;
     std::int64_t j = 0;
-    std::string features, oaza_name, kaza_name, chiban, id, oaza, kaza;
-    // Room for the document at once (about 3.6 bytes per polygon-file byte); pages
-    // never written are never touched.
-    features.reserve(static_cast<std::size_t>(in.size()) * 4 + 4096);
+    std::string oaza_name, kaza_name, chiban, id, oaza, kaza;
+    gxml::DocumentWriter doc(out, codec_);
     LineReader reader(in);
     std::string_view line;
     auto counted = [&] {
@@ -207,12 +206,13 @@ class Conversion {
                                       {"OAza_NAME", "string", oaza_name},
                                       {"KAza_NAME", "string", kaza_name},
                                       {"Chiban", "string", chiban}};
-      gxml::GXml_Feature(features, lib_, category, k, props, n, &first_[1], &second_[1]);
+      gxml::GXml_Feature(doc.text(), lib_, category, k, props, n, &first_[1], &second_[1]);
+      doc.feature_done();
       host_.feature_count(std::to_string(k));
       host_.yield();
     }
     const std::string head = gxml::document_head(category, gxml::kPurposeKokudo, extent);
-    gxml::write_document(out, codec_, head, features);
+    doc.finish(head);
     out.close();
     in.close();
     host_.progress_visible(false);

@@ -170,12 +170,29 @@ TEST_F(Kestrin, MalformedInputsGetTheirOwnMessages) {
     expect_message(r, c.message, "Kestrin=>G-XML");
     EXPECT_EQ(r.output, c.pnt == kPnt ? "" : "previous");  // never a partial document
   }
-  // An empty polygon file: a message before anything is opened for writing.
+}
+
+// An empty polygon file converts: a document without features and the initial
+// rectangle, and a bar from 0 to 1.
+TEST_F(Kestrin, EmptyPolygonFileGivesADocumentWithoutFeatures) {
   dir_.write("out.XML", "previous");
   dir_.write("town.pol", "");
-  auto r = run({dir_.file("town.pol"), dir_.file("out.XML"), true});
-  expect_message(r, "ポリゴンファイル " + pol_path + " が空です。", "Kestrin=>G-XML");
-  EXPECT_EQ(r.output, "previous");
+  auto r = convert(kPnt, "");
+  ASSERT_EQ(r.outcome, Outcome::kDone);
+  EXPECT_TRUE(r.host.messages.empty());
+  EXPECT_EQ(r.output,
+            "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<G-XML><Metadata><Metadata.gxml><Name>town</Name>"
+            "<Purpose>\x8d\x91\x93\x79\x92\xa1\x83\x74\x83\x48\x81\x5b\x83\x7d\x83\x62\x83\x67\x82\xf0G-XML\x82\xd6"
+            "\x95\xcf\x8a\xb7</Purpose><Author>Mirevo</Author><Description>\x8d\x91\x93\x79\x92\xa1\x83\x74\x83\x48\x81"
+            "\x5b\x83\x7d\x83\x62\x83\x67\x82\xf0G-XML\x82\xd6\x95\xcf\x8a\xb7</Description></Metadata.gxml></Metadata>"
+            "<MetricGeospace category=\"town\" unit.location=\"m\"><Boundary><Rectangle><Coordinates "
+            "unit.location=\"m\">1E+99,1E+99 -1E+99,-1E+99</Coordinates></Rectangle></Boundary>"
+            "</MetricGeospace></G-XML>");
+  EXPECT_EQ(r.host.progress_min, 0);
+  EXPECT_EQ(r.host.progress_max, 1);
+  EXPECT_FALSE(r.host.progress_shown);
+  EXPECT_EQ(r.host.count_text, "");
+  EXPECT_TRUE(test::well_formed(dir_.file("out.XML")));
 }
 
 TEST_F(Kestrin, StopsInTheParcelsLeaveAnEmptyOutput) {

@@ -1,11 +1,23 @@
 // Files as the conversions use them.
 #include "files.hpp"
 
+#include <fcntl.h>
+
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <random>
+
+#if defined(_WIN32)
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "host.hpp"
+#include "paths.hpp"
 
 namespace conv {
 
@@ -32,6 +44,11 @@ namespace {
   }
 }
 
+[[noreturn]] void write_failure(const std::string& path, int err) {
+  if (err == ENOSPC) throw RuntimeFailure(kDiskFull, "Disk full: " + path);
+  throw RuntimeFailure(kDeviceIoError, "Device I/O error: " + path);
+}
+
 }  // namespace
 
 File::File(const std::string& path, Mode mode) : path_(path) {
@@ -56,10 +73,80 @@ std::int64_t File::size() const {
 }
 
 void File::write_all(std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size() || std::fflush(f_) != 0) {
-    if (errno == ENOSPC) throw RuntimeFailure(kDiskFull, "Disk full: " + path_);
-    throw RuntimeFailure(kDeviceIoError, "Device I/O error: " + path_);
+  write(bytes);
+  flush();
+}
+
+void File::write(std::string_view bytes) {
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size()) write_failure(path_, errno);
+}
+
+void File::flush() {
+  errno = 0;
+  if (std::fflush(f_) != 0) write_failure(path_, errno);
+}
+
+void File::discard() {
+  close();  // a flush that fails here changes nothing: the file is emptied next
+  if (std::FILE* f = std::fopen(path_.c_str(), "wb")) std::fclose(f);
+}
+
+ScratchFile::ScratchFile(const std::string& owner) : owner_(owner) {
+  // "~NAME.XXXXXXXX.tmp" in the owner's folder; created only where no file of that
+  // name exists, so no file of the user's is ever opened.
+  std::mt19937_64 rng(std::random_device{}() ^
+                      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  const std::string folder(folder_of(owner));
+  const std::string name(last_component(owner));
+  int err = EEXIST;
+  for (int attempt = 0; attempt < 100 && err == EEXIST; ++attempt) {
+    char tag[16];
+    std::snprintf(tag, sizeof tag, "%08x", static_cast<unsigned>(rng()));
+    const std::string path = join_path(folder, "~" + name + "." + tag + ".tmp");
+#if defined(_WIN32)
+    const int fd = ::_open(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY | _O_TEMPORARY | _O_NOINHERIT,
+                           _S_IREAD | _S_IWRITE);
+    if (fd >= 0) {
+      path_ = path;  // removed by the system when closed
+      f_ = ::_fdopen(fd, "w+b");
+      if (f_ == nullptr) ::_close(fd);
+    }
+#else
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+      ::unlink(path.c_str());  // no name from now on; the space is freed when closed
+      f_ = ::fdopen(fd, "w+b");
+      if (f_ == nullptr) ::close(fd);
+    }
+#endif
+    if (fd < 0) err = errno;
+    else if (f_ == nullptr) err = ENOMEM;
+    else return;
   }
+  open_failure(join_path(folder, "~" + name + ".tmp"), err);
+}
+
+ScratchFile::~ScratchFile() {
+  if (f_ != nullptr) std::fclose(f_);
+  if (!path_.empty()) std::remove(path_.c_str());
+}
+
+void ScratchFile::write(std::string_view bytes) {
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size()) write_failure(owner_, errno);
+}
+
+void ScratchFile::rewind() {
+  errno = 0;
+  if (std::fflush(f_) != 0) write_failure(owner_, errno);
+  if (std::fseek(f_, 0, SEEK_SET) != 0) write_failure(owner_, errno);
+}
+
+std::size_t ScratchFile::read(char* buf, std::size_t n) {
+  const std::size_t got = std::fread(buf, 1, n, f_);
+  if (got == 0 && std::ferror(f_)) throw RuntimeFailure(kDeviceIoError, "Device I/O error: " + owner_);
+  return got;
 }
 
 LineReader::LineReader(File& file) : file_(file), buf_(1 << 18) {}

@@ -1,7 +1,10 @@
 // The G-XML writer.
 #include "gxml.hpp"
 
+#include <algorithm>
+
 #include "files.hpp"
+#include "host.hpp"
 #include "survey_binding.hpp"
 #include "text.hpp"
 
@@ -105,13 +108,47 @@ std::string document_head(std::string_view category, std::string_view purpose, c
   return doc;
 }
 
-void write_document(File& out, Cp932& codec, std::string_view head, std::string& features) {
-  codec.encode_in_place(features);
-  std::string start;
-  codec.append_cp932(start, head);
-  features.insert(0, start);
-  codec.append_cp932(features, GXml_Footer());
-  out.write_all(features);
+DocumentWriter::DocumentWriter(File& out, Cp932& codec, std::size_t block) : out_(out), codec_(codec), block_(block) {}
+
+DocumentWriter::~DocumentWriter() = default;
+
+void DocumentWriter::spill() {
+  if (scratch_ == nullptr) scratch_ = std::make_unique<ScratchFile>(out_.path());
+  codec_.encode_in_place(text_);
+  scratch_->write(text_);
+  text_.clear();
+}
+
+void DocumentWriter::finish(std::string_view head) {
+  try {
+    write_out(head);
+  } catch (...) {  // a write failed, or memory ran out: no half document
+    out_.discard();
+    scratch_.reset();
+    throw;
+  }
+  scratch_.reset();
+}
+
+void DocumentWriter::write_out(std::string_view head) {
+  std::string bytes;
+  codec_.append_cp932(bytes, head);
+  out_.write(bytes);
+  if (scratch_ == nullptr) {
+    codec_.encode_in_place(text_);
+    out_.write(text_);
+  } else {
+    spill();
+    scratch_->rewind();
+    text_.resize(std::max<std::size_t>(block_, 1 << 16));
+    while (const std::size_t got = scratch_->read(text_.data(), text_.size()))
+      out_.write(std::string_view(text_.data(), got));
+  }
+  text_.clear();
+  bytes.clear();
+  codec_.append_cp932(bytes, GXml_Footer());
+  out_.write(bytes);
+  out_.flush();
 }
 
 }  // namespace conv::gxml

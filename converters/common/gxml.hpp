@@ -1,10 +1,11 @@
 // The G-XML writer (ToG_XML): the text of one document with one MetricGeospace and
-// one GeometricFeature per ring. It builds UTF-8 text in memory; the document is
-// encoded to Shift_JIS and written in one piece at the end of a conversion.
+// one GeometricFeature per ring. It builds UTF-8 text; the document writer encodes
+// it to Shift_JIS and writes it at the end of a conversion.
 #ifndef CONVERTERS_COMMON_GXML_HPP
 #define CONVERTERS_COMMON_GXML_HPP
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@ namespace conv {
 class SurveyLibrary;
 class Cp932;
 class File;
+class ScratchFile;
 
 namespace gxml {
 
@@ -67,10 +69,42 @@ std::string GXml_Footer();
 // the document rectangle, the closing Rectangle and Boundary tags.
 std::string document_head(std::string_view category, std::string_view purpose, const Extent& extent);
 
-// Encodes head, features and footer to Shift_JIS and writes them with one write.
-// The features are encoded in their own storage (a large document is not copied);
-// `features` then holds the whole encoded document.
-void write_document(File& out, Cp932& codec, std::string_view head, std::string& features);
+// The document of one conversion, written with memory that does not grow with it.
+// Features are appended to text() as they are produced; once it holds a block they
+// are encoded and moved to a scratch file beside the output. At the end the output
+// receives the header (known only then: it holds the document rectangle), the
+// features and the footer. Until then nothing is written to the output, and a
+// failure while writing it leaves it empty; the scratch file goes in every case.
+class DocumentWriter {
+ public:
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+
+  DocumentWriter(File& out, Cp932& codec, std::size_t block = kBlock);
+  ~DocumentWriter();
+  DocumentWriter(const DocumentWriter&) = delete;
+  DocumentWriter& operator=(const DocumentWriter&) = delete;
+
+  // The UTF-8 text of the features not yet moved out.
+  std::string& text() { return text_; }
+  // After each feature: moves a full block out.
+  void feature_done() {
+    if (text_.size() >= block_) spill();
+  }
+  // Header `head`, every feature, footer; RuntimeFailure 61 or 57 (the output then
+  // empty) when they cannot be written.
+  void finish(std::string_view head);
+  bool spilled() const { return scratch_ != nullptr; }
+
+ private:
+  void spill();
+  void write_out(std::string_view head);
+
+  File& out_;
+  Cp932& codec_;
+  std::size_t block_;
+  std::string text_;
+  std::unique_ptr<ScratchFile> scratch_;
+};
 
 }  // namespace gxml
 }  // namespace conv

@@ -101,6 +101,19 @@ class Cli(unittest.TestCase):
         code, _, err = run("kestrin", "nothing.pol", cwd=self.dir)
         self.assertEqual((code, err), (1, "ファイル選択: 座標ファイルがありません。\n"))
 
+    def test_kestrin_empty_polygon_file(self):
+        self.write("none.pnt", "P1,0,0\r\n")
+        self.write("none.pol", "")
+        self.write("none.XML", "previous")
+        code, out, err = run("kestrin", "none.pol", cwd=self.dir)
+        self.assertEqual((code, out, err), (0, "", ""))
+        with open(os.path.join(self.dir, "none.XML"), "rb") as f:
+            doc = f.read()
+        self.assertTrue(doc.startswith(b'<?xml version="1.0" encoding="Shift_JIS"?>\r\n<G-XML>'))
+        self.assertNotIn(b"<GeometricFeature", doc)
+        self.assertTrue(doc.endswith(b">1E+99,1E+99 -1E+99,-1E+99</Coordinates></Rectangle></Boundary>"
+                                     b"</MetricGeospace></G-XML>"))
+
 
 
 SHAPE_FIXTURES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shapefile", "make_fixtures.py")

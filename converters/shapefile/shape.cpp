@@ -1,6 +1,6 @@
 // Quorvel: shapefile to G-XML. The attribute table is loaded whole first; then each
 // record of the main file becomes one feature with the table record of the same
-// number, and the document is written in one piece at the end.
+// number, and the document is written at the end.
 //
 // Main file layout (ESRI Shapefile Technical Description, 1998): a 100-byte header
 // with the bounding box at bytes 36-67, then records of a 12-byte header (number and
@@ -88,11 +88,7 @@ class Conversion {
     host_.progress_range(0, size);
     host_.progress_visible(true);
 
-    // Room for the whole document: a 16-byte point takes up to some 26 characters, a
-    // feature some 400 besides its properties. Pages never written are never touched.
-    std::string features;
-    features.reserve(static_cast<std::size_t>(size) * 2 + table_.text.size() * 2 +
-                     static_cast<std::size_t>(table_.record_count) * (400 + 64 * table_.field_count()));
+    gxml::DocumentWriter doc(out, codec_);
     std::vector<gxml::Property> properties;
     properties.reserve(table_.field_count());
     std::int32_t k = 0;
@@ -142,12 +138,13 @@ class Conversion {
       if (k <= table_.record_count)
         for (std::size_t i = 0; i < table_.field_count(); ++i)
           properties.push_back({table_.names[i], table_.types[i], table_.value(k, i)});
-      gxml::GXml_Feature(features, lib_, category, k, properties, points, &first_[1], &second_[1]);
+      gxml::GXml_Feature(doc.text(), lib_, category, k, properties, points, &first_[1], &second_[1]);
+      doc.feature_done();
     }
 
     const std::string doc_head =
         gxml::document_head(category, gxml::kPurposeShape, {min_first, min_second, max_first, max_second});
-    gxml::write_document(out, codec_, doc_head, features);
+    doc.finish(doc_head);
     in.close();
     host_.progress_visible(false);
     return Outcome::kDone;

@@ -1,6 +1,6 @@
 // Bentrim: SIMA to G-XML. The first pass collects the numbered points (A01); the
 // second builds one feature per parcel (D00 starts it, B01 adds a point, D99 ends
-// it), and the document is written in one piece at the end.
+// it), and the document is written at the end.
 #include "sima/sima.hpp"
 
 #include <string>
@@ -91,11 +91,8 @@ class Conversion {
     const std::string category = path_text(codec_, category_of(req_.input));
     std::int32_t k = 0, count = 0;
     std::int16_t closing = 0;
-    std::string name, features, id;
-    // Room for the document at once (about 2.6 bytes per input byte): growing it
-    // step by step would touch every page of every intermediate copy. Pages never
-    // written are never touched.
-    features.reserve(static_cast<std::size_t>(in.size()) * 3 + 4096);
+    std::string name, id;
+    gxml::DocumentWriter doc(out, codec_);
     LineReader reader(in);
     std::string_view line;
     for (;;) {
@@ -126,11 +123,12 @@ class Conversion {
         gxml::orient_ring(lib_, static_cast<std::int16_t>(count), &ring_first_[1], &ring_second_[1]);
         id = number_text(k);
         const gxml::Property props[] = {{"Id", "integer", id}, {"Chiban", "string", name}};
-        gxml::GXml_Feature(features, lib_, category, k, props, count, &ring_first_[1], &ring_second_[1]);
+        gxml::GXml_Feature(doc.text(), lib_, category, k, props, count, &ring_first_[1], &ring_second_[1]);
+        doc.feature_done();
       }
     }
     const std::string head = gxml::document_head(category, gxml::kPurposeKokudo, extent);
-    gxml::write_document(out, codec_, head, features);
+    doc.finish(head);
     in.close();
     host_.progress_visible(false);
     return Outcome::kDone;

@@ -419,6 +419,38 @@ class WindowTest : public QObject {
     QVERIFY(!real->isVisible());
   }
 
+  // An input without parcels converts to a document without features.
+  void inputWithoutParcelsConverts() {
+    QString click;
+    if (&program_ == &kBentrim) {
+      QVERIFY(write_file(path("none.sim"), ""));
+      click = "none.sim";
+    } else if (&program_ == &kParlow) {
+      QVERIFY(write_file(path("none.pnt"), "P1,1,2\r\n"));
+      QVERIFY(write_file(path("none.pol"), ""));
+      click = "none.pol";
+    } else {
+      QSKIP("a shapefile always has its header; the empty main file is tested with the shapefile converter");
+    }
+    QVERIFY(write_file(path("none.XML"), "previous"));
+    auto w = open();
+    QVERIFY(w);
+    QVERIFY(click_file(w.get(), click));
+    QTest::mouseClick(control<QPushButton>(w.get(), "Command1"), Qt::LeftButton);
+    QVERIFY2(messages_.empty(), first_message());
+    const std::string document = slurp(path("none.XML"));
+    QVERIFY(document.rfind("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n", 0) == 0);
+    const std::string tail =
+        "<Coordinates unit.location=\"m\">1E+99,1E+99 -1E+99,-1E+99</Coordinates></Rectangle></Boundary>"
+        "</MetricGeospace></G-XML>";
+    QVERIFY(document.size() > tail.size() && document.compare(document.size() - tail.size(), tail.size(), tail) == 0);
+    QVERIFY(control<QLineEdit>(w.get(), "Text1")->text().isEmpty());
+    auto* bar = control<QProgressBar>(w.get(), "ProgressBar1");
+    QVERIFY(bar->isHidden());
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 1);
+  }
+
   void secondPressWhileYieldingIsIgnored() {
     QVERIFY(copy_samples());
     auto w = open();
