@@ -99,26 +99,18 @@ def compare(record, replay, families):
 
 
 def wine_command(work):
-    """The command that runs a 32-bit Windows program here, or None with the reason."""
+    """(command, environment) that runs a 32-bit Windows program here, or (None, reason)."""
     wine = shutil.which("wine")
     if wine is None:
         return None, "wine is not installed"
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wineprefix"), WINEDEBUG="-all",
                WINEARCH="win32", WINEDLLOVERRIDES="mscoree,mshtml=")
     probe = subprocess.run([wine, "--version"], capture_output=True, text=True, env=env)
-    if probe.returncode == 0:
-        return [wine], env
-    # Kernels built without 32-bit emulation cannot start the 32-bit loader; QEMU's
-    # user-mode emulator can, and every process Wine starts goes through it too.
-    qemu, loader = shutil.which("qemu-i386"), "/usr/lib/wine/wine"
-    if qemu is None or not os.path.exists(loader):
-        return None, f"wine cannot start 32-bit programs here ({probe.stderr.strip()})"
-    wrapper = os.path.join(work, "wine32")
-    with open(wrapper, "w") as f:
-        f.write(f"#!/bin/sh\nexec {qemu} {loader} \"$@\"\n")
-    os.chmod(wrapper, 0o755)
-    env.update(WINELOADER=wrapper, WINELOADERNOEXEC="1")
-    return [wrapper], env
+    if probe.returncode != 0:
+        why = probe.stderr.strip().splitlines()[-1:] or ["no output"]
+        return None, (f"wine cannot start 32-bit programs on this machine ({why[0]}); a kernel "
+                      "without 32-bit emulation (ia32_emulation=off) runs no i386 loader")
+    return [wine], env
 
 
 def main():
@@ -142,6 +134,11 @@ def main():
         replay = os.path.join(args.work, "replay.txt")
         t0 = time.time()
         subprocess.run([args.record, record], cwd=os.path.join(args.work, "linux"))
+        _, fails, end = parse(record)
+        if fails or end is None:
+            print("\n".join(fails) or "FAILED: the record stopped early")
+            print(f"0 passed, {len(fails) or 1} failed")
+            return 1
         exe = os.path.join(args.win32_bin, "survey_replay.exe")
         if not args.win32_bin or not os.path.exists(exe):
             print("SKIPPED: survey_replay.exe was not cross-built (no MinGW toolchain)")
