@@ -106,11 +106,23 @@ def wine_command(work):
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wineprefix"), WINEDEBUG="-all",
                WINEARCH="win32", WINEDLLOVERRIDES="mscoree,mshtml=")
     probe = subprocess.run([wine, "--version"], capture_output=True, text=True, env=env)
-    if probe.returncode != 0:
-        why = probe.stderr.strip().splitlines()[-1:] or ["no output"]
-        return None, (f"wine cannot start 32-bit programs on this machine ({why[0]}); a kernel "
-                      "without 32-bit emulation (ia32_emulation=off) runs no i386 loader")
-    return [wine], env
+    if probe.returncode == 0:
+        return [wine], env
+    # A kernel without 32-bit emulation (ia32_emulation=off) starts no i386 program.
+    # QEMU's user-mode emulator runs Wine's 32-bit loader there; every process Wine
+    # starts goes through the same wrapper, the loader does not re-execute itself,
+    # and the builtin libraries load without a populated prefix (bootstrap mode).
+    qemu = shutil.which("qemu-i386") or shutil.which("qemu-i386-static")
+    loader = "/usr/lib/wine/wine"
+    if qemu is None or not os.path.exists(loader):
+        why = (probe.stderr.strip().splitlines() or ["no output"])[-1]
+        return None, f"wine cannot start 32-bit programs here ({why}) and qemu-i386 is missing"
+    wrapper = os.path.join(work, "wine32")
+    with open(wrapper, "w") as f:
+        f.write(f"#!/bin/sh\nexec {qemu} {loader} \"$@\"\n")
+    os.chmod(wrapper, 0o755)
+    env.update(WINELOADER=wrapper, WINELOADERNOEXEC="1", WINEBOOTSTRAPMODE="1")
+    return [wrapper], env
 
 
 def main():
