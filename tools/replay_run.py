@@ -106,12 +106,14 @@ def wine_command(work):
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wineprefix"), WINEDEBUG="-all",
                WINEARCH="win32", WINEDLLOVERRIDES="mscoree,mshtml=")
     probe = subprocess.run([wine, "--version"], capture_output=True, text=True, env=env)
-    if probe.returncode == 0:
+    emulated = os.path.exists("/proc/sys/fs/binfmt_misc/qemu-i386")
+    if probe.returncode == 0 and not emulated:
         return [wine], env
     # A kernel without 32-bit emulation (ia32_emulation=off) starts no i386 program.
     # QEMU's user-mode emulator runs Wine's 32-bit loader there; every process Wine
     # starts goes through the same wrapper, the loader does not re-execute itself,
-    # and the builtin libraries load without a populated prefix (bootstrap mode).
+    # and the builtin libraries load without a populated prefix (bootstrap mode), so
+    # no wineboot runs under emulation (it takes minutes there, or hangs).
     qemu = shutil.which("qemu-i386") or shutil.which("qemu-i386-static")
     loader = "/usr/lib/wine/wine"
     if qemu is None or not os.path.exists(loader):
