@@ -114,8 +114,7 @@ def ret_code(t):
 
 
 def domain(p, h, fn_hint):
-    """(lo, hi, lo_ref, hi_ref, texts) of a parameter."""
-    names = [p["name"]]
+    """(lo, hi, texts) of a parameter; lo and hi may name an earlier parameter."""
     v = fn_hint.get(p["name"], h.get(p["name"]))
     if v is None and p["name"].lower() in COUNT_NAMES:
         v = hints.COUNT
@@ -130,7 +129,6 @@ def domain(p, h, fn_hint):
             v = (0, 12) if p["kind"] == "pointer" else (-3, 20)
         else:
             v = (0, 0)
-    del names
     return v[0], v[1], texts
 
 
