@@ -150,6 +150,9 @@ def main():
             os.makedirs(os.path.join(args.work, sub))
         record = os.path.join(args.work, "record.txt")
         replay = os.path.join(args.work, "replay.txt")
+        for stale in (record, replay):
+            if os.path.exists(stale):
+                os.remove(stale)
         t0 = time.time()
         subprocess.run([args.record, record], cwd=os.path.join(args.work, "linux"))
         _, fails, end = parse(record)
