@@ -18,6 +18,8 @@ packages=(
   xvfb xauth xdg-user-dirs libxcb1-dev         # window helpers tested on a virtual X display
   clang libclang-rt-14-dev                     # libFuzzer targets of the file readers
   wine wine32:i386                             # runs the 32-bit Windows DLL in the tests
+  wine64 qemu-user                             # the same where the kernel runs no 32-bit program:
+                                               # QEMU emulates Wine's i386 loader, wineserver runs natively
   qt6-base-dev fonts-ipafont-gothic            # the converter windows; a Japanese font for their texts
   "$@"
 )
