@@ -36,7 +36,8 @@ INTS = {
     "OLECHAR": (16, False), "BOOL": (32, True), "LONG": (32, True), "DWORD": (32, False),
 }
 # Records of doubles passed by address; their layout is (element, count).
-STRUCTS = {"survey_point": ("double", 2), "survey_complex": ("double", 2)}
+STRUCTS = {"survey_point": ("double", 2), "survey_complex": ("double", 2),
+           "survey_line": ("double", 4), "survey_rect": ("double", 4)}
 
 DECL = re.compile(r"SURVEY_API\s+(?P<ret>[^;()]*?)\s*(?P<call>SURVEY_CALL\s+)?(?P<name>\w+)\s*\((?P<args>[^)]*)\)\s*;")
 

@@ -13,8 +13,9 @@
 SURVEY_BEGIN_DECLS
 
 /* Rule A: halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
- * Also bound as roundA. */
+ * roundA is a second name of round5. */
 SURVEY_API double SURVEY_CALL round5(double x, int16_t n);
+SURVEY_API double SURVEY_CALL roundA(double x, int16_t n);
 /* Rule B: halves away from zero (2.5 -> 3, -2.5 -> -3). */
 SURVEY_API double SURVEY_CALL roundB(double x, int16_t n);
 /* rule 1: round5(x, n); rule 2: roundB(x, n); any other rule 0.0. */
