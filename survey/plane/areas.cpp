@@ -17,7 +17,6 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kThird = 0.3333333333333333;
 constexpr int kNewtonSteps = 2001;
 constexpr double kMaxCount = 32767.0;
 
@@ -50,23 +49,27 @@ RingMoments ring_moments(int16_t n, const double* xs, const double* ys) {
     dmat_mirror(n, y.data());
   }
   const double x0 = xs[0], y0 = ys[0];
-  double mx = 0.0, my = 0.0, jx = 0.0, jy = 0.0;
+  double s2 = 0.0, mx = 0.0, my = 0.0, jx = 0.0, jy = 0.0;
   for (int i = 0; i < n; ++i) {
     const int j = (i == n - 1) ? 0 : i + 1;
     const double x1 = x[i] - x0, y1 = y[i] - y0, x2 = x[j] - x0, y2 = y[j] - y0;
+    s2 += (x2 - x1) * (y1 + y2);
     const double xy = 2 * x1 * y1 + x1 * y2 + x2 * y1 + 2 * x2 * y2;
     mx += (x2 - x1) * xy / 6;
     my += (y2 - y1) * xy / 6;
     jx += (y2 - y1) * (x1 * (3 * y1 * y1 + 2 * y1 * y2 + y2 * y2) + x2 * (y1 * y1 + 2 * y1 * y2 + 3 * y2 * y2)) / 12;
     jy += (x2 - x1) * (y1 * (3 * x1 * x1 + 2 * x1 * x2 + x2 * x2) + y2 * (x1 * x1 + 2 * x1 * x2 + 3 * x2 * x2)) / 12;
   }
+  // The area reported is work_area's; the moments divide by the same area taken
+  // on the relative coordinates, which keeps its digits far from the origin.
   RingMoments m;
   m.A = std::fabs(S);
-  const double xr = -mx / m.A, yr = my / m.A;
+  const double ar = std::fabs(s2) * 0.5;
+  const double xr = -mx / ar, yr = my / ar;
   m.xg = xr + x0;
   m.yg = yr + y0;
-  m.Ix = jx - yr * yr * m.A;
-  m.Iy = -jy - xr * xr * m.A;
+  m.Ix = jx - yr * yr * ar;
+  m.Iy = -jy - xr * xr * ar;
   return m;
 }
 
