@@ -22,7 +22,7 @@ constexpr double kSame = 0.0001;      // two points count as one within this, pe
 constexpr double kAreaMatch = 1e-05;  // area match of the bisection
 constexpr int kTrialCap = 1001;       // the bisection gives up when its counter reaches this
 
-bool near(double x1, double y1, double x2, double y2) {
+bool same_point(double x1, double y1, double x2, double y2) {
   return std::fabs(x1 - x2) <= kSame && std::fabs(y1 - y2) <= kSame;
 }
 
@@ -118,7 +118,7 @@ int16_t SURVEY_CALL polyline_kou3(int16_t n, const survey_line* edges, double a,
     if ((ea == a && eb == b) || (ea == -a && eb == -b)) continue;
     survey_point p{0.0, 0.0};
     line_kouten3(l.x1, l.y1, l.x2, l.y2, a, b, c, &p.x, &p.y);
-    if (point_linein(&l, &p) != 1 || near(p.x, p.y, l.x2, l.y2)) continue;
+    if (point_linein(&l, &p) != 1 || same_point(p.x, p.y, l.x2, l.y2)) continue;
     pts[count] = p;
     edgeNo[count] = static_cast<int16_t>(e + 1);
     ++count;
@@ -145,13 +145,13 @@ int16_t SURVEY_CALL polyline_devarea(int16_t n, const double* xs, const double* 
   const int after2 = (e2 == n) ? 0 : e2;
   Piece pa, pb;
   for (int i = 0; i < e1; ++i) pa.add(xs[i], ys[i]);
-  if (!near(p1.x, p1.y, xs[e1 - 1], ys[e1 - 1])) pa.add(p1.x, p1.y);
-  if (!near(p2.x, p2.y, xs[after2], ys[after2])) pa.add(p2.x, p2.y);
+  if (!same_point(p1.x, p1.y, xs[e1 - 1], ys[e1 - 1])) pa.add(p1.x, p1.y);
+  if (!same_point(p2.x, p2.y, xs[after2], ys[after2])) pa.add(p2.x, p2.y);
   for (int i = e2; i < n; ++i) pa.add(xs[i], ys[i]);
 
-  if (!near(p1.x, p1.y, xs[e1], ys[e1])) pb.add(p1.x, p1.y);
+  if (!same_point(p1.x, p1.y, xs[e1], ys[e1])) pb.add(p1.x, p1.y);
   for (int i = e1; i < e2; ++i) pb.add(xs[i], ys[i]);
-  if (!near(p2.x, p2.y, xs[e2 - 1], ys[e2 - 1])) pb.add(p2.x, p2.y);
+  if (!same_point(p2.x, p2.y, xs[e2 - 1], ys[e2 - 1])) pb.add(p2.x, p2.y);
 
   double areaA = 0.0, gxA = 0.0, gyA = 0.0, areaB = 0.0, gxB = 0.0, gyB = 0.0;
   pa.measure(&areaA, &gxA, &gyA);
