@@ -73,6 +73,19 @@ RingMoments ring_moments(int16_t n, const double* xs, const double* ys) {
   return m;
 }
 
+// danmen of the points that `point` takes from n records.
+template <typename Record, typename Point>
+void danmen_of_records(int16_t n, const Record* recs, Point point, double* A, double* x, double* y) {
+  if (n < 3) return;
+  std::vector<double> xs(n), ys(n);
+  for (int i = 0; i < n; ++i) {
+    const survey_point p = point(recs[i]);
+    xs[i] = p.x;
+    ys[i] = p.y;
+  }
+  danmen(n, xs.data(), ys.data(), A, x, y);
+}
+
 }  // namespace
 
 extern "C" {
@@ -215,23 +228,11 @@ void SURVEY_CALL poly_inside(int16_t n, const double* xs, const double* ys, doub
 }
 
 void SURVEY_CALL danmenP(int16_t n, const survey_line* lines, double* A, double* x, double* y) {
-  if (n < 3) return;
-  std::vector<double> xs(n), ys(n);
-  for (int i = 0; i < n; ++i) {
-    xs[i] = lines[i].x1;
-    ys[i] = lines[i].y1;
-  }
-  danmen(n, xs.data(), ys.data(), A, x, y);
+  danmen_of_records(n, lines, [](const survey_line& l) { return survey_point{l.x1, l.y1}; }, A, x, y);
 }
 
 void SURVEY_CALL danmenPoint(int16_t n, const survey_point* points, double* A, double* x, double* y) {
-  if (n < 3) return;
-  std::vector<double> xs(n), ys(n);
-  for (int i = 0; i < n; ++i) {
-    xs[i] = points[i].x;
-    ys[i] = points[i].y;
-  }
-  danmen(n, xs.data(), ys.data(), A, x, y);
+  danmen_of_records(n, points, [](const survey_point& p) { return p; }, A, x, y);
 }
 
 void SURVEY_CALL line_dev(int16_t n, double x1, double y1, double x2, double y2, double* xo, double* yo,

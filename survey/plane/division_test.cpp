@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "ring_test_support.hpp"
 #include "survey/survey.h"
 
 namespace {
@@ -15,10 +16,8 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kUnset = -7.5;
 
-struct Ring {
-  std::vector<double> x, y;
-  int16_t n() const { return static_cast<int16_t>(x.size()); }
-};
+using survey_test::boundary_distance;
+using survey_test::Ring;
 
 // Shoelace in the library's sign (positive clockwise), on coordinates relative to
 // the first point so that plane-coordinate offsets cost no digits.
@@ -57,28 +56,11 @@ Ring clip_left(const Ring& r, double px, double py, double qx, double qy) {
   return out;
 }
 
-double boundary_distance(const Ring& r, double x, double y) {
-  double best = std::numeric_limits<double>::infinity();
-  for (size_t k = 0, j = r.x.size() - 1; k < r.x.size(); j = k++) {
-    const double ex = r.x[k] - r.x[j], ey = r.y[k] - r.y[j], len2 = ex * ex + ey * ey;
-    const double t = std::clamp(len2 > 0 ? ((x - r.x[j]) * ex + (y - r.y[j]) * ey) / len2 : 0.0, 0.0, 1.0);
-    best = std::min(best, std::hypot(x - r.x[j] - t * ex, y - r.y[j] - t * ey));
-  }
-  return best;
-}
-
-// Convex (or star-shaped) ring about (ox, oy), clockwise (positive work_area).
+// A random ring (survey_test::random_ring), made clockwise: positive work_area.
 Ring random_ring(std::mt19937_64& g, int n, bool star, double ox, double oy, double size) {
-  std::uniform_real_distribution<double> u(0, 1);
-  std::vector<double> t(n);
-  for (int k = 0; k < n; ++k) t[k] = -(k + 0.45 * u(g)) * 2 * kPi / n;
-  Ring r;
-  const double ax = size * (0.5 + u(g)), ay = size * (0.5 + u(g));
-  for (int k = 0; k < n; ++k) {
-    const double s = star ? 0.2 + 0.8 * u(g) : 1.0;
-    r.x.push_back(ox + s * ax * std::cos(t[k]));
-    r.y.push_back(oy + s * ay * std::sin(t[k]));
-  }
+  Ring r = survey_test::random_ring(g, n, star, ox, oy, size);
+  std::reverse(r.x.begin(), r.x.end());
+  std::reverse(r.y.begin(), r.y.end());
   return r;
 }
 
