@@ -187,7 +187,9 @@ TEST(Areas, SegmentAndArcDivision) {
     const int16_t k = line_devL(0, 0, 0, 10, c.step, c.mode, xo, yo);
     ASSERT_EQ(k, static_cast<int16_t>(c.at.size())) << c.step;
     for (size_t i = 0; i < c.at.size(); ++i) EXPECT_NEAR(yo[i], c.at[i], 1e-12);
-    if (c.at.empty()) EXPECT_EQ(xo[0], kUnset);
+    if (c.at.empty()) {
+      EXPECT_EQ(xo[0], kUnset);
+    }
   }
   // Quarter circle from north to east, turning clockwise: 3 parts of 30 degrees.
   double arclen = 0, dth = 0;

@@ -10,8 +10,8 @@
  *
  * Limits: exact for convex rings. On non-convex rings the fan can leave the parcel,
  * and pol_dev2 fails when a bracketing line crosses the ring more than twice. A
- * rectangle cut parallel to its sides gives 0 (no vertex line is a chord), and so
- * can a chord within 1e-4 of a vertex. The area match is 1e-05 square units, which
+ * rectangle cut parallel to its sides, or a triangle parallel to an edge, gives 0
+ * (no bracketing vertex line is a chord), and so can a chord within 1e-4 of a vertex. The area match is 1e-05 square units, which
  * can be out of reach for areas near 5e7 at plane-coordinate size.
  */
 #ifndef SURVEY_PLANE_DIVISION_H
@@ -51,8 +51,9 @@ SURVEY_API int16_t SURVEY_CALL polyline_devarea(int16_t n, const double* xs, con
  * edge numbers; returns the count. */
 SURVEY_API int16_t SURVEY_CALL polyline_kou3(int16_t n, const survey_line* edges, double a, double b, double c,
                                              survey_point* pts, int16_t* edgeNo);
-/* Side of (x, y) with respect to the line of direction t (radians): 1 = left of it
- * or on it, 2 = right. */
+/* Side of (x, y) with respect to the line of direction t (radians, any turn): 1 =
+ * left of it or on it, 2 = right. A steep line (|b| < |a|) compares x with the
+ * line's x at y, any other the line's y at x. */
 SURVEY_API int16_t SURVEY_CALL Point_UD2(double a, double b, double c, double t, double x, double y);
 /* Selection sort of v ascending, carrying idx along. */
 SURVEY_API void SURVEY_CALL dsortNO(int16_t n, double* v, int16_t* idx);

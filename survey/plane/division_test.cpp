@@ -65,7 +65,7 @@ Ring random_ring(std::mt19937_64& g, int n, bool star, double ox, double oy, dou
 }
 
 struct Check {
-  double area_err = 0, angle_err = 0, end_err = 0;
+  double area_err = 0, angle_err = 0, end_err = 0, left_err = 0;
 };
 
 // A successful pol_dev2 result, verified independently: chord along t, ends on the
@@ -94,6 +94,7 @@ void verify_chord(const Ring& r, double t, double T, const survey_line& c, doubl
   EXPECT_LE(std::fabs(al + ar - S), 1e-9 * S) << what;
   EXPECT_EQ(right, work_area(r.n(), r.x.data(), r.y.data()) - left) << what;
   worst->area_err = std::max(worst->area_err, std::fabs(al - T));
+  worst->left_err = std::max(worst->left_err, std::fabs(al - left));
   worst->angle_err = std::max(worst->angle_err, off);
   worst->end_err = std::max(worst->end_err, e);
 }
@@ -329,8 +330,8 @@ TEST(Division, ByDirectionRandomRings) {
     const double S = work_area(r.n(), r.x.data(), r.y.data());
     verify_chord(r, dms2deg(t_dms) * kPi / 180, a * S, ch, left, right, &worst, "star");
   }
-  std::printf("convex %d of %d (%d triangles parallel to an edge), star %d of %d; largest area error %.3g, direction %.3g rad, end %.3g\n",
-              succeeded, tried, parallel_triangle, star_ok, star_tried, worst.area_err, worst.angle_err, worst.end_err);
+  std::printf("convex %d of %d (%d triangles parallel to an edge), star %d of %d; largest area error %.3g (library %.3g), direction %.3g rad, end %.3g\n",
+              succeeded, tried, parallel_triangle, star_ok, star_tried, worst.area_err, worst.left_err, worst.angle_err, worst.end_err);
 }
 
 }  // namespace
