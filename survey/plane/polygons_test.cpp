@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "polygon_reference_test.hpp"
+#include "ring_test_support.hpp"
 #include "survey/survey.h"
 
 namespace {
@@ -17,29 +18,11 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kUnset = -7.5;
 
-struct Ring {
-  std::vector<double> x, y;
-  int16_t n() const { return static_cast<int16_t>(x.size()); }
-};
+using survey_test::boundary_distance;
+using survey_test::random_ring;
+using survey_test::Ring;
 
-// Convex (radius fixed) or star-shaped (radius drawn per vertex) ring about
-// (ox, oy), counter-clockwise as drawn.
-Ring random_ring(std::mt19937_64& g, int n, bool star, double ox, double oy, double size) {
-  std::uniform_real_distribution<double> u(0, 1);
-  // Every gap between neighbouring angles stays below pi, so the ring is simple.
-  std::vector<double> t(n);
-  for (int k = 0; k < n; ++k) t[k] = (k + 0.45 * u(g)) * 2 * kPi / n;
-  Ring r;
-  const double ax = size * (0.5 + u(g)), ay = size * (0.5 + u(g));
-  for (int k = 0; k < n; ++k) {
-    const double s = star ? 0.2 + 0.8 * u(g) : 1.0;
-    r.x.push_back(ox + s * ax * std::cos(t[k]));
-    r.y.push_back(oy + s * ay * std::sin(t[k]));
-  }
-  return r;
-}
-
-// Even-odd crossing test and the distance to the boundary, independent of the library.
+// Even-odd crossing test, independent of the library.
 bool crossing_inside(const Ring& r, double x, double y) {
   bool in = false;
   for (size_t k = 0, j = r.x.size() - 1; k < r.x.size(); j = k++) {
@@ -48,16 +31,6 @@ bool crossing_inside(const Ring& r, double x, double y) {
       in = !in;
   }
   return in;
-}
-double boundary_distance(const Ring& r, double x, double y) {
-  double best = std::numeric_limits<double>::infinity();
-  for (size_t k = 0, j = r.x.size() - 1; k < r.x.size(); j = k++) {
-    const double ex = r.x[k] - r.x[j], ey = r.y[k] - r.y[j], len2 = ex * ex + ey * ey;
-    double t = len2 > 0 ? ((x - r.x[j]) * ex + (y - r.y[j]) * ey) / len2 : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    best = std::min(best, std::hypot(x - r.x[j] - t * ex, y - r.y[j] - t * ey));
-  }
-  return best;
 }
 
 // InPolygon against the literal method and (far from the boundary) the crossing
