@@ -19,7 +19,7 @@
 
 #include "replay_table.inc"
 
-enum { RP_BUF = 4096, RP_MAXP = 16 };
+enum { RP_BUF = 4096, RP_MAXP = 32 };
 
 struct rng {
   uint64_t s;
