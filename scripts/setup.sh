@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkgconf python3
+  cmake g++ make pkgconf python3 ccache
   libgtest-dev libgmock-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686   # the 32-bit Windows DLL
   libxml2-utils                                # xmllint checks the G-XML documents

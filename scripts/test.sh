@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test twice (plain, and with
-# AddressSanitizer + UndefinedBehaviorSanitizer), then cross-builds the 32-bit
-# Windows DLL and checks its export table against the export list.
+# AddressSanitizer + UndefinedBehaviorSanitizer), fuzzes each file reader for a
+# minute, then cross-builds the 32-bit Windows DLL and checks its export table
+# against the export list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 jobs=${JOBS:-2}
 
 "$root/scripts/setup.sh"
+
+# ccache, where present, keeps objects across runs and clones: paths relative to the
+# checkout, so another clone of the same sources hits the same cache.
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
 
 run_suite() {  # build-dir, extra cmake args...
   local dir=$1
@@ -22,6 +30,8 @@ run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== sanitizer build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSURVEY_SANITIZE=ON -DSURVEY_BUILD_BENCHMARKS=OFF
+echo "== fuzzing the file readers (60 s each)"
+"$root/scripts/fuzz.sh" 60
 echo "== 32-bit Windows DLL"
 cmake -S "$root" -B "$root/build-win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
