@@ -11,14 +11,15 @@
 #include "../platform/bstr.h"
 #include "helpers.h"
 #include "sjis.hpp"
+#include "text_args.hpp"
 #include "tokenizer.hpp"
 
 namespace {
 
 using survey::Tokenizer;
 
-std::string_view view(const char* s) { return s == nullptr ? std::string_view() : std::string_view(s); }
-std::string_view deref(const char* const* s) { return s == nullptr ? std::string_view() : view(*s); }
+using survey::text::deref;
+using survey::text::view;
 
 int16_t count16(std::size_t n) { return n > INT16_MAX ? INT16_MAX : static_cast<int16_t>(n); }
 

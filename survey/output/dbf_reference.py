@@ -28,8 +28,8 @@ def pyshp(path, fields):
         w.close()
 
 
-def python_dbf(path, spec, kind):
-    t = dbf.Table(path, spec, dbf_type=kind, codepage="cp932")
+def python_dbf(path, fields, kind):
+    t = dbf.Table(path, fields, dbf_type=kind, codepage="cp932")
     t.open(dbf.READ_WRITE)
     t.append()
     t.close()

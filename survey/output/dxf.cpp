@@ -1,5 +1,6 @@
 // DXF version detection and section copy.
 #include "dxf.h"
+#include "../basics/text_args.hpp"
 
 #include <sys/stat.h>
 
@@ -12,9 +13,7 @@
 
 namespace {
 
-std::string_view deref(const char* const* s) {
-  return s == nullptr || *s == nullptr ? std::string_view() : std::string_view(*s);
-}
+using survey::text::deref;
 
 // Reads a file as the text-mode line reader with a 256-byte buffer does on the
 // original platform, the same on every build: pieces of at most 255 characters,

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "../basics/text_args.hpp"
 #include "../basics/sjis.hpp"
 #include "../platform/bstr.h"
 #include "number_text.hpp"
@@ -16,9 +17,7 @@ namespace {
 
 using survey::platform::new_string;
 
-std::string_view deref(const char* const* s) {
-  return s == nullptr || *s == nullptr ? std::string_view() : std::string_view(*s);
-}
+using survey::text::deref;
 
 // Placeholders of the metadata block, in Shift_JIS: 名称, 目的, 作者, 説明.
 constexpr std::string_view kName = "\x96\xBC\x8F\xCC";

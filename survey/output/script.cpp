@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "../basics/text_args.hpp"
 #include "../platform/bstr.h"
 #include "number_text.hpp"
 
@@ -13,9 +14,7 @@ using survey::platform::new_string;
 using survey::text::append_number;
 using survey::text::append_point;
 
-std::string_view deref(const char* const* s) {
-  return s == nullptr || *s == nullptr ? std::string_view() : std::string_view(*s);
-}
+using survey::text::deref;
 
 std::string line_text(double x1, double y1, double x2, double y2) {
   std::string s = "Line ";
