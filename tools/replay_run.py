@@ -78,6 +78,8 @@ def compare(record, replay, families):
                 problems.append(f"{key[0]} {key[1]}: not replayed")
             continue
         libm = "L1" in want  # only Linux counts calls into libm
+        used = next((t[3:] for t in want if t.startswith("Lm=")), "")
+        via = f" [libm: {used}]" if used else ""
         want = [t for t in want if not t.startswith("L")]
         got = [t for t in got if not t.startswith("L")]
         if len(want) != len(got) or any(w.split("=")[0] != g.split("=")[0] for w, g in zip(want, got)):
@@ -97,7 +99,7 @@ def compare(record, replay, families):
                 why = f"callee popped {g[1:]} bytes, the declaration takes {w[1:]}"
             else:
                 why = "differs"
-            problems.append(f"{key[0]} {key[1]}: {name}: linux {w} windows {g} ({why})")
+            problems.append(f"{key[0]} {key[1]}: {name}: linux {w} windows {g} ({why}){via}")
     return problems, len(rec), dict(worst)
 
 
@@ -138,6 +140,8 @@ def main():
     ap.add_argument("--work", required=True)
     ap.add_argument("--compare-only", nargs=2, metavar=("RECORD", "REPLAY"))
     ap.add_argument("--timeout", type=int, default=900, help="seconds for Wine's start and the replay")
+    ap.add_argument("--only", nargs="+", metavar="EXPORT", default=[],
+                    help="call only these exports (names as in the export list)")
     ap.add_argument("--record-only", action="store_true",
                     help="stop after the Linux record and its declaration checks")
     args = ap.parse_args()
@@ -156,7 +160,7 @@ def main():
             if os.path.exists(stale):
                 os.remove(stale)
         t0 = time.time()
-        subprocess.run([args.record, record], cwd=os.path.join(args.work, "linux"))
+        subprocess.run([args.record, record] + args.only, cwd=os.path.join(args.work, "linux"))
         _, fails, end = parse(record)
         if fails or end is None:
             print("\n".join(fails) or "FAILED: the record stopped early")
@@ -178,7 +182,7 @@ def main():
         # Output to a file: Wine's helper processes inherit it and outlive the program.
         log_path = os.path.join(args.work, "wine.log")
         with open(log_path, "w") as log:
-            run = subprocess.Popen(cmd + [exe, replay], cwd=os.path.join(args.work, "windows"), env=env,
+            run = subprocess.Popen(cmd + [exe, replay] + args.only, cwd=os.path.join(args.work, "windows"), env=env,
                                    stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
         try:
             run.wait(timeout=args.timeout)

@@ -1,16 +1,23 @@
-// Sine and cosine in double arithmetic alone (no x87 instructions), so the 32-bit
-// Windows library computes them like the Linux one does: the MinGW runtime's sin
-// and cos use the x87 fsin/fcos, whose 66-bit pi loses all accuracy near multiples
-// of pi/2 and whose result depends on the caller's x87 precision setting.
+// The circular functions that the 32-bit Windows library uses in place of the
+// runtime's: the MinGW runtime computes them with x87 instructions (fsin, fcos,
+// fpatan, ...), whose 66-bit pi loses all accuracy near multiples of pi/2 and whose
+// results depend on the caller's x87 precision setting. These use double
+// arithmetic alone and are correctly rounded on all but the rarest arguments, as
+// the C library of the Linux build is.
 #ifndef SURVEY_PLATFORM_TRIG_HPP
 #define SURVEY_PLATFORM_TRIG_HPP
 
 namespace survey::platform {
 
-// Within 1 unit in the last place for |x| < 823549 (2^19 quarter turns); beyond
-// that the argument is reduced by the runtime's fmod against 2 pi.
+// For |x| >= 823549 (2^19 quarter turns) the argument is first reduced by fmod
+// against the double nearest 2 pi.
 double sine(double x);
 double cosine(double x);
+void sine_cosine(double x, double& s, double& c);
+double tangent(double x);
+double arctangent(double x);
+double arctangent2(double y, double x);
+double arccosine(double x);
 
 }  // namespace survey::platform
 

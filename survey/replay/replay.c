@@ -8,7 +8,8 @@
  * platforms pass the same bits.  The callers themselves are generated from the
  * headers (replay_table.inc); see tools/replay_gen.py.
  *
- * usage: survey_replay [output file]     (standard output without one)
+ * usage: survey_replay [output file [export name ...]]
+ *   (standard output without a file; with names, only those exports are called)
  */
 #include "replay.h"
 
@@ -212,11 +213,18 @@ static int replay_one(FILE* out, const struct rp_export* e, void* fn, int vector
   union rp_ret r;
   memset(&r, 0, sizeof r);
   unsigned long libm = rp_libm_calls;
+  rp_libm_used = 0;
   e->call(fn, a, &r);
   libm = rp_libm_calls - libm;
   long popped = rp_popped(e->stack_bytes);
 
   fprintf(out, "@%s #%d L%d S%ld H=%016llx", e->name, vector, libm != 0, popped, (unsigned long long)h);
+  /* Which transcendental functions the call used (Linux only): named in reports. */
+  for (int b = 0, first = 1; b < 64; ++b)
+    if ((rp_libm_used >> b & 1) && rp_libm_name(b)) {
+      fprintf(out, "%s%s", first ? " Lm=" : ",", rp_libm_name(b));
+      first = 0;
+    }
   if (e->mode == RP_M_NONE) {
     fputc('\n', out);
   } else {
@@ -266,6 +274,13 @@ static int replay_one(FILE* out, const struct rp_export* e, void* fn, int vector
   return 0;
 }
 
+static int selected(const char* name, int n, char** names) {
+  if (n <= 0) return 1;
+  for (int i = 0; i < n; ++i)
+    if (strcmp(name, names[i]) == 0) return 1;
+  return 0;
+}
+
 int main(int argc, char** argv) {
   FILE* out = argc > 1 ? fopen(argv[1], "w") : stdout;
   if (out == NULL) {
@@ -279,6 +294,7 @@ int main(int argc, char** argv) {
   size_t n = sizeof rp_exports / sizeof rp_exports[0];
   for (size_t k = 0; k < n; ++k) {
     const struct rp_export* e = &rp_exports[k];
+    if (!selected(e->name, argc - 2, argv + 2)) continue;
     if (e->lint) {
       fprintf(out, "FAIL %s: %s\n", e->name, e->lint);
       ++failures;

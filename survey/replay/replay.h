@@ -61,6 +61,10 @@ uint32_t rp_bstr_bytes(void* s);
 void rp_free_bstr(void* s);
 /* Calls into libm since start (Linux); the replay only reads differences. */
 extern unsigned long rp_libm_calls;
+/* Which libm functions were called since the mask was last cleared (Linux; one bit
+ * per function), and the name of a bit (NULL past the last). */
+extern unsigned long long rp_libm_used;
+const char* rp_libm_name(int bit);
 
 #if defined(_WIN32)
 #define RP_CALL __stdcall

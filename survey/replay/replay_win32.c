@@ -6,6 +6,11 @@
 #include "replay.h"
 
 unsigned long rp_libm_calls;
+unsigned long long rp_libm_used;
+const char* rp_libm_name(int bit) {
+  (void)bit;
+  return NULL;
+}
 
 void* rp_bind(const char* name) {
   static HMODULE dll;

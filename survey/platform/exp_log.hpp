@@ -1,0 +1,20 @@
+// The exponential, logarithms, power and hyperbolic functions that the 32-bit
+// Windows library uses in place of the runtime's (x87 code, or Windows' own), so
+// that it computes like the Linux library: double arithmetic alone, correctly
+// rounded on all but the rarest arguments, like the C library there.
+#ifndef SURVEY_PLATFORM_EXP_LOG_HPP
+#define SURVEY_PLATFORM_EXP_LOG_HPP
+
+namespace survey::platform {
+
+double exponential(double x);
+double logarithm(double x);
+double logarithm10(double x);
+double power(double x, double y);
+double hyperbolic_sine(double x);
+double hyperbolic_cosine(double x);
+double hyperbolic_tangent(double x);
+
+}  // namespace survey::platform
+
+#endif  // SURVEY_PLATFORM_EXP_LOG_HPP
