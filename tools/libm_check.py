@@ -15,7 +15,7 @@ import tempfile
 import mpmath
 
 mpmath.mp.prec = 200
-ONE = {"sin": mpmath.sin, "cos": mpmath.cos, "tan": mpmath.tan, "atan": mpmath.atan, "acos": mpmath.acos,
+ONE = {"sin": mpmath.sin, "cos": mpmath.cos, "cos, far out": mpmath.cos, "tan": mpmath.tan, "atan": mpmath.atan, "acos": mpmath.acos,
        "exp": mpmath.exp, "log": mpmath.log, "log near 1": mpmath.log, "log10": mpmath.log10,
        "sinh": mpmath.sinh, "cosh": mpmath.cosh, "tanh": mpmath.tanh}
 TWO = {"atan2": mpmath.atan2, "pow": mpmath.power,

@@ -7,7 +7,8 @@ Lines must agree token for token: integers, strings, pointers and untouched buff
 exactly; doubles and singles bit for bit, or within MAX_ULP units in the last place
 where the Linux call went through libm (sin, atan2, pow ...).  Any "FAIL" line fails.
 
-Exit codes: 0 agreed, 1 differed, 77 Wine cannot run here (the test is skipped).
+Exit codes: 0 agreed, 1 differed (or Wine never started the program), 77 Wine or the
+MinGW toolchain is absent (the test is skipped).
 """
 import argparse
 import collections
@@ -132,6 +133,57 @@ def wine_command(work):
     return [wrapper], env
 
 
+def started_file(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read(6) == b"START\n"
+    except OSError:
+        return False
+
+
+def replay_under_wine(cmd, env, exe, replay, args):
+    """Runs the replay under Wine; returns (process, started, log text, attempts).
+
+    The first start of a prefix under emulation is now and then lost ("wine client
+    error: write: Bad file descriptor"): a start that ends, or stays silent for
+    --start-timeout seconds, before the program wrote its first line is retried (at
+    most three starts). Once the program runs, its output is what gets compared.
+    """
+    log_path = os.path.join(args.work, "wine.log")
+    deadline = time.time() + args.timeout
+    for attempt in range(1, 4):
+        if os.path.exists(replay):
+            os.remove(replay)
+        # Output to a file: Wine's helper processes inherit it and outlive the program.
+        with open(log_path, "w") as log:
+            run = subprocess.Popen(cmd + [exe, replay] + args.only, cwd=os.path.join(args.work, "windows"),
+                                   env=env, stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        start_by = min(deadline, time.time() + args.start_timeout)
+        started = False
+        try:
+            while run.poll() is None and not started and time.time() < start_by:
+                time.sleep(1)
+                started = started_file(replay)
+            if started:
+                run.wait(timeout=max(1.0, deadline - time.time()))
+        except subprocess.TimeoutExpired:
+            pass
+        finally:
+            if run.poll() is None:
+                os.killpg(run.pid, signal.SIGKILL)
+                run.wait()
+            # No Wine process of this prefix outlives the test.
+            subprocess.run(["wineserver", "-k"], env=env, capture_output=True)
+        started = started or started_file(replay)
+        with open(log_path, errors="replace") as f:
+            output = f.read()
+        if started or time.time() >= deadline:
+            return run, started, output, attempt
+        last = (output.strip().splitlines() or ["no output"])[-1]
+        print(f"Wine start {attempt} failed ({last}); starting again")
+    return run, False, output, attempt
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("--record", required=True, help="the Linux replay program")
@@ -139,7 +191,9 @@ def main():
     ap.add_argument("--signatures", required=True)
     ap.add_argument("--work", required=True)
     ap.add_argument("--compare-only", nargs=2, metavar=("RECORD", "REPLAY"))
-    ap.add_argument("--timeout", type=int, default=900, help="seconds for Wine's start and the replay")
+    ap.add_argument("--timeout", type=int, default=1700, help="seconds for Wine's start and the replay")
+    ap.add_argument("--start-timeout", type=int, default=1200,
+                    help="seconds for one start of Wine, until the program writes its first line")
     ap.add_argument("--only", nargs="+", metavar="EXPORT", default=[],
                     help="call only these exports (names as in the export list)")
     ap.add_argument("--record-only", action="store_true",
@@ -179,29 +233,14 @@ def main():
             print(f"SKIPPED: {env}")
             return SKIP
         t1 = time.time()
-        # Output to a file: Wine's helper processes inherit it and outlive the program.
-        log_path = os.path.join(args.work, "wine.log")
-        with open(log_path, "w") as log:
-            run = subprocess.Popen(cmd + [exe, replay] + args.only, cwd=os.path.join(args.work, "windows"), env=env,
-                                   stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
-        try:
-            run.wait(timeout=args.timeout)
-        except subprocess.TimeoutExpired:
-            os.killpg(run.pid, signal.SIGKILL)
-            run.wait()
-        finally:
-            # No Wine process of this prefix outlives the test.
-            subprocess.run(["wineserver", "-k"], env=env, capture_output=True)
+        run, started, output, attempts = replay_under_wine(cmd, env, exe, replay, args)
         t2 = time.time()
-        with open(log_path, errors="replace") as f:
-            output = f.read()
         print(f"record {t1 - t0:.1f} s, replay under {os.path.basename(cmd[0])} {t2 - t1:.1f} s "
-              f"(exit {run.returncode})")
-        if not os.path.exists(replay) or os.path.getsize(replay) == 0:
-            # The program never ran its first call: Wine itself did not come up.
-            print(f"SKIPPED: Wine did not start survey_replay.exe within {args.timeout} s\n"
-                  f"{output[-3000:]}")
-            return SKIP
+              f"(exit {run.returncode}, {attempts} start{'s' if attempts > 1 else ''})")
+        if not started:
+            # Wine is here but never ran the program's first line, however often started.
+            print(f"FAILED: Wine did not start survey_replay.exe in {attempts} attempts\n{output[-3000:]}")
+            return 1
 
     problems, calls, worst = compare(record, replay, families)
     print(f"{calls} calls of {len(set(k for k in families))} exports compared")

@@ -31,6 +31,14 @@ constexpr double kHalfPi = 0x1.921fb54442d18p+0;  // to pi/2
 constexpr double kQuarterPi = 0x1.921fb54442d18p-1;
 constexpr double kThreeQuarterPi = 0x1.2d97c7f3321d2p+1;
 
+// pi/2 as q1 + q2 + q3 + q4 (about 2^-217 short), for the arguments beyond 2^19
+// quarter turns, where the products n * q are kept exact as double-doubles.
+constexpr double kQ1 = 0x1.921fb54442d18p+0;
+constexpr double kQ2 = 0x1.1a62633145c07p-54;
+constexpr double kQ3 = -0x1.f1976b7ed8fbcp-110;
+constexpr double kQ4 = 0x1.4cf98e804177dp-164;
+constexpr double kFarLimit = 0x1p50;
+
 // x - n pi/2 as a double-double and n mod 4.
 struct Reduced {
   int quadrant;
@@ -39,21 +47,29 @@ struct Reduced {
 
 Reduced reduce(double x) {
   double n = std::nearbyint(x * kTwoOverPi);
-  DD r = dd::two_sum(x, -(n * kP1));
-  r = dd::add(r, -(n * kP2));
-  r = dd::add(r, -(n * kP3));
-  r = dd::add(r, dd::neg(dd::two_prod(n, kP4)));
-  return {static_cast<int>(static_cast<long long>(n) & 3), r};
+  DD r;
+  if (std::fabs(x) < kLimit) {
+    r = dd::two_sum(x, -(n * kP1));
+    r = dd::add(r, -(n * kP2));
+    r = dd::add(r, -(n * kP3));
+    r = dd::add(r, dd::neg(dd::two_prod(n, kP4)));
+  } else {
+    r = dd::add(dd::neg(dd::two_prod(n, kQ1)), x);
+    r = dd::add(r, dd::neg(dd::two_prod(n, kQ2)));
+    r = dd::add(r, dd::neg(dd::two_prod(n, kQ3)));
+    r = dd::add(r, -(n * kQ4));
+  }
+  return {static_cast<int>(std::fmod(n, 4.0) + 4.0) & 3, r};
 }
 
-// sin r and cos r for |r| <= pi/4 (a hair more): Taylor series until the next
+// sin r and cos r for |r| <= pi/4 (up to 1 far out): Taylor series until the next
 // term is below 2^-110 of the sum.
 void kernels(DD r, DD& s, DD& c) {
   DD z = dd::mul(r, r);
   DD ts = r, tc{1.0, 0.0};
   s = r;
   c = tc;
-  for (int k = 1; k <= 15; ++k) {
+  for (int k = 1; k <= 18; ++k) {
     tc = dd::div(dd::mul(tc, z), -static_cast<double>((2 * k - 1) * (2 * k)));
     ts = dd::div(dd::mul(ts, z), -static_cast<double>((2 * k) * (2 * k + 1)));
     c = dd::add(c, tc);
@@ -62,10 +78,10 @@ void kernels(DD r, DD& s, DD& c) {
   }
 }
 
-// sin x and cos x of a finite x as double-doubles. Beyond 2^19 quarter turns the
-// argument is first reduced by the runtime's (exact) fmod against 2 pi.
+// sin x and cos x of a finite x as double-doubles. Beyond 2^50 the argument is
+// first reduced by the runtime's (exact) fmod against the double nearest 2 pi.
 void sincos_dd(double x, DD& s, DD& c) {
-  if (std::fabs(x) >= kLimit) x = std::fmod(x, 2 * kPi);
+  if (std::fabs(x) >= kFarLimit) x = std::fmod(x, 2 * kPi);
   Reduced red = reduce(x);
   DD sr, cr;
   kernels(red.r, sr, cr);

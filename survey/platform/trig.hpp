@@ -9,8 +9,8 @@
 
 namespace survey::platform {
 
-// For |x| >= 823549 (2^19 quarter turns) the argument is first reduced by fmod
-// against the double nearest 2 pi.
+// For |x| >= 2^50 the argument is first reduced by fmod against the double nearest
+// 2 pi (no survey quantity comes near).
 double sine(double x);
 double cosine(double x);
 void sine_cosine(double x, double& s, double& c);
