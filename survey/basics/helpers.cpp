@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "../platform/exp_log.hpp"
+
 namespace {
 
 constexpr double kPi = 3.141592653589793;
@@ -91,9 +93,10 @@ double SURVEY_CALL kaijo(int16_t n) {
   return r;
 }
 
-double SURVEY_CALL sinH(double x) { return std::sinh(x); }
-double SURVEY_CALL cosH(double x) { return std::cosh(x); }
-double SURVEY_CALL tanH(double x) { return std::tanh(x); }
+// Our own hyperbolic functions on every platform, so both give the same bits.
+double SURVEY_CALL sinH(double x) { return survey::platform::hyperbolic_sine(x); }
+double SURVEY_CALL cosH(double x) { return survey::platform::hyperbolic_cosine(x); }
+double SURVEY_CALL tanH(double x) { return survey::platform::hyperbolic_tangent(x); }
 
 double SURVEY_CALL kon(double x, double k) {
   if (k == 0.0) return 0.0;

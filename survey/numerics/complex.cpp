@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "../basics/helpers.h"
+#include "../platform/exp_log.hpp"
 #include "special.h"
 
 namespace {
@@ -17,6 +18,12 @@ survey_complex* put(survey_complex* result, double re, double im) {
   result->im = im;
   return result;
 }
+
+// The hyperbolic functions are our own on every platform: c_tan divides sums whose
+// parts cancel for a large imaginary part, where a last-bit difference between two
+// runtimes' cosh and sinh would change the whole result.
+inline double hsinh(double y) { return survey::platform::hyperbolic_sine(y); }
+inline double hcosh(double y) { return survey::platform::hyperbolic_cosine(y); }
 
 // Real part for the trigonometric functions: whole turns are taken off beyond 2 pi
 // (truncated in double; an integer conversion would overflow for large arguments).
@@ -161,13 +168,13 @@ survey_complex* SURVEY_CALL c_log2(survey_complex* result, const survey_complex*
 survey_complex* SURVEY_CALL c_sin(survey_complex* result, const survey_complex* z) {
   const double x = reduced(z->re);
   const double y = z->im;
-  return put(result, std::sin(x) * std::cosh(y), std::cos(x) * std::sinh(y));
+  return put(result, std::sin(x) * hcosh(y), std::cos(x) * hsinh(y));
 }
 
 survey_complex* SURVEY_CALL c_cos(survey_complex* result, const survey_complex* z) {
   const double x = reduced(z->re);
   const double y = z->im;
-  return put(result, std::cos(x) * std::cosh(y), -std::sin(x) * std::sinh(y));
+  return put(result, std::cos(x) * hcosh(y), -std::sin(x) * hsinh(y));
 }
 
 survey_complex* SURVEY_CALL c_tan(survey_complex* result, const survey_complex* z) {
