@@ -39,6 +39,10 @@ PARAMS = {
     "lat": (20.0, 46.0), "lon": (122.0, 154.0),   # packed DMS over Japan
     "lat0": (20.0, 46.0), "lon0": (122.0, 154.0),
     "phi": (-1.5, 1.5),       # radians
+    # A clothoid's tangent angle, up to half a turn: the 20-term power series is
+    # meant for a transition's angles; at 10 rad its terms already cancel 800-fold,
+    # beyond that to noise that any last bit of pow changes.
+    "tau": (-3.2, 3.2),
     "path": PATHS, "file": PATHS, "fname": PATHS, "filename": PATHS,
 }
 

@@ -118,8 +118,7 @@ def wine_command(work):
     # A kernel without 32-bit emulation (ia32_emulation=off) starts no i386 program.
     # QEMU's user-mode emulator runs Wine's 32-bit loader there; every process Wine
     # starts goes through the same wrapper, the loader does not re-execute itself,
-    # and the builtin libraries load without a populated prefix (bootstrap mode), so
-    # no wineboot runs under emulation (it takes minutes there, or hangs).
+    # and the builtin libraries load without a populated prefix (bootstrap mode).
     qemu = shutil.which("qemu-i386") or shutil.which("qemu-i386-static")
     loader = "/usr/lib/wine/wine"
     if qemu is None or not os.path.exists(loader):
@@ -129,14 +128,18 @@ def wine_command(work):
     with open(wrapper, "w") as f:
         f.write(f"#!/bin/sh\nexec {qemu} {loader} \"$@\"\n")
     os.chmod(wrapper, 0o755)
-    env.update(WINELOADER=wrapper, WINELOADERNOEXEC="1", WINEBOOTSTRAPMODE="1")
+    # The first program of a Wine session starts wineboot and waits for it (up to five
+    # minutes); under emulation wineboot and the services it starts take that long,
+    # and now and then do not come up at all. The replay needs none of them.
+    env.update(WINELOADER=wrapper, WINELOADERNOEXEC="1", WINEBOOTSTRAPMODE="1",
+               WINEDLLOVERRIDES="mscoree,mshtml=;wineboot.exe=d")
     return [wrapper], env
 
 
 def started_file(path):
     try:
         with open(path, "rb") as f:
-            return f.read(6) == b"START\n"
+            return f.read(5) == b"START"
     except OSError:
         return False
 
@@ -149,9 +152,9 @@ def replay_under_wine(cmd, env, exe, replay, args):
     --start-timeout seconds, before the program wrote its first line is retried (at
     most three starts). Once the program runs, its output is what gets compared.
     """
-    log_path = os.path.join(args.work, "wine.log")
     deadline = time.time() + args.timeout
     for attempt in range(1, 4):
+        log_path = os.path.join(args.work, f"wine-{attempt}.log")
         if os.path.exists(replay):
             os.remove(replay)
         # Output to a file: Wine's helper processes inherit it and outlive the program.
