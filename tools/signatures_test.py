@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Comment extraction of tools/signatures.py on small headers written here."""
+import os
+import sys
+import tempfile
+import textwrap
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import signatures  # noqa: E402
+
+HEADER = textwrap.dedent("""\
+    /* demo.h - a header for the comment rules.
+     *
+     * Second paragraph of the file comment.
+     */
+    #ifndef DEMO_H
+    #define DEMO_H
+    /* Not a doc: SURVEY_API int SURVEY_CALL ghost(int a); */
+    SURVEY_BEGIN_DECLS
+
+    /* Direct comment of one. */
+    SURVEY_API double SURVEY_CALL one(double a);
+
+    /* Shared by the group,
+     * over two lines. */
+    SURVEY_API double SURVEY_CALL g1(double a);
+    SURVEY_API double SURVEY_CALL g2(double a,
+                                     double b);  /* own note of g2 */
+    SURVEY_API double SURVEY_CALL g3(double a);
+
+    SURVEY_API double SURVEY_CALL after_blank(double a);
+    /* Comment separated by a blank line. */
+
+    SURVEY_API double SURVEY_CALL lonely(double a);
+    /* Multi-line
+     *   indented item
+     * *x = written through x. */
+    SURVEY_API void SURVEY_CALL multi(int16_t k,
+                                      double* x /* inside */,
+                                      double* y);
+    // First line comment
+    // and its second line.
+    SURVEY_API int32_t SURVEY_CALL slashes(int32_t n);
+    /* Above a preprocessor line. */
+    #if 1
+    SURVEY_API int32_t SURVEY_CALL guarded(int32_t n);
+    #endif
+    SURVEY_API int16_t SURVEY_CALL alias_target(int16_t n); /* first */ /* second */
+    /* Second name of alias_target. */
+    SURVEY_API int16_t SURVEY_CALL second_name(int16_t n);
+    /* Bound as "round". */
+    SURVEY_API double SURVEY_CALL survey_round(double v, int16_t digits);
+    SURVEY_API void stdcall_less(const char* s);
+
+    SURVEY_END_DECLS
+    #endif
+    """)
+
+EXPECTED = [  # function, its comment
+    ("one", "Direct comment of one."),
+    ("g1", "Shared by the group,\nover two lines."),
+    ("g2", "Shared by the group,\nover two lines.\nown note of g2"),
+    ("g3", "Shared by the group,\nover two lines."),
+    ("after_blank", ""),
+    ("lonely", ""),
+    ("multi", "Multi-line\n  indented item\n*x = written through x."),
+    ("slashes", "First line comment\nand its second line."),
+    ("guarded", ""),
+    ("alias_target", "first\nsecond"),
+    ("second_name", "Second name of alias_target."),
+    ("survey_round", "Bound as \"round\"."),
+    ("stdcall_less", "Bound as \"round\"."),
+]
+
+
+class HeaderDocs(unittest.TestCase):
+    def test_attachment(self):
+        file_doc, docs = signatures.header_docs(HEADER)
+        self.assertEqual(file_doc, "a header for the comment rules.\n\nSecond paragraph of the file comment.")
+        self.assertEqual(sorted(docs), sorted(f for f, _ in EXPECTED), "ghost is inside a comment")
+        for fn, doc in EXPECTED:
+            with self.subTest(fn=fn):
+                self.assertEqual(docs[fn], doc)
+
+    def test_comment_text(self):
+        for raw, text in [
+            ("/* one line */", "one line"),
+            ("// slashes", "slashes"),
+            ("/*\n * starred\n *\n * after a blank\n */", "starred\n\nafter a blank"),
+            ("/* a\n *   kept indent\n * b */", "a\n  kept indent\nb"),
+            ("/* a\n * *p = 1 */", "a\n*p = 1"),
+            ("/**/", ""),
+        ]:
+            with self.subTest(raw=raw):
+                self.assertEqual(signatures.comment_text(raw), text)
+
+    def test_blanking_keeps_offsets(self):
+        code, spans = signatures.blank_comments(HEADER)
+        self.assertEqual(len(code), len(HEADER))
+        self.assertEqual(code.count("\n"), HEADER.count("\n"))
+        self.assertTrue(all(code[a:b].strip() == "" for a, b in spans))
+        self.assertNotIn("ghost", code)
+
+    def test_header_without_file_comment(self):
+        file_doc, docs = signatures.header_docs("#pragma once\n/* f */\nSURVEY_API int SURVEY_CALL f(void);\n")
+        self.assertEqual((file_doc, docs), ("", {"f": "f"}))
+
+
+class Document(unittest.TestCase):
+    """The JSON description of a small library: docs per bound name, and families."""
+
+    maxDiff = None
+
+    def test_entries_and_families(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            os.makedirs(os.path.join(tmp, "sub"))
+            with open(os.path.join(tmp, "sub", "demo.h"), "w") as f:
+                f.write(HEADER)
+            with open(os.path.join(tmp, "other.h"), "w") as f:
+                f.write("/* other.h - the other header. */\n/* Seven. */\n"
+                        "SURVEY_API int32_t SURVEY_CALL seven(void);\n")
+            lst = os.path.join(tmp, "exports.list")
+            with open(lst, "w") as f:
+                f.write("# --- first ---\none\n_multi@12\nalias_target\nsecond_name = alias_target\n"
+                        "round [prefixed]\n# --- second ---\nseven\ng2\n")
+            data = signatures.document(tmp, lst)
+        docs = {e["export"]: (e["function"], e["family"], e["doc"]) for e in data["exports"]}
+        self.assertEqual(docs, {
+            "one": ("one", "first", "Direct comment of one."),
+            "_multi@12": ("multi", "first", "Multi-line\n  indented item\n*x = written through x."),
+            "alias_target": ("alias_target", "first", "first\nsecond"),
+            "second_name": ("second_name", "first", "Second name of alias_target."),
+            "round": ("survey_round", "first", "Bound as \"round\"."),
+            "seven": ("seven", "second", "Seven."),
+            "g2": ("g2", "second", "Shared by the group,\nover two lines.\nown note of g2"),
+        })
+        self.assertEqual(list(data["families"]), ["first", "second"])
+        self.assertEqual(data["families"]["first"]["headers"], ["sub/demo.h"])
+        self.assertEqual(data["families"]["second"], {
+            "headers": ["other.h", "sub/demo.h"],
+            "doc": "the other header.\n\na header for the comment rules.\n\nSecond paragraph of the file comment."})
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)
