@@ -153,10 +153,18 @@ def comment_text(raw):
     return "\n".join(lines)
 
 
+def sentence_case(doc):
+    """A header's description runs on from its file name in lower case: capitalise it,
+    unless its first word is a name written with capitals (dBASE)."""
+    first = doc.split(None, 1)[0] if doc.strip() else ""
+    return doc[:1].upper() + doc[1:] if first.islower() else doc
+
+
 def header_docs(text):
     """(file comment, {function name: comment}) of one header's text.
 
-    The file comment is a comment that opens the file (its `name.h - ` prefix dropped).
+    The file comment is a comment that opens the file (its `name.h - ` prefix dropped,
+    the rest capitalised).
     A declaration's comment is the comment on the lines directly above it; declarations
     that follow one another without a blank line share the comment above the first of
     them (one comment for a group of related functions).  A comment after the `;` on
@@ -187,7 +195,7 @@ def header_docs(text):
             after_code.setdefault(c[0], []).append(c)
     file_doc = ""
     if spans and code[:spans[0][0]].strip() == "":
-        file_doc = re.sub(r"^[\w./-]+\.h\s+-\s+", "", blocks[0][3])
+        file_doc = sentence_case(re.sub(r"^[\w./-]+\.h\s+-\s+", "", blocks[0][3]))
     docs, shared = {}, {}  # shared: last line of a declaration -> its group's comment
     for m in DECL.finditer(code):
         first, last = line_of(m.start()), line_of(m.end() - 1)
@@ -301,14 +309,8 @@ def main():
         data = document(args.headers, args.list)
     except SignatureError as err:
         sys.exit(str(err))
-    text = json.dumps(data, indent=1) + "\n"
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
     os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
-    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+    exports.write(args.out, json.dumps(data, indent=1) + "\n")
 
 
 if __name__ == "__main__":

@@ -74,10 +74,23 @@ EXPECTED = [  # function, its comment
 ]
 
 
+def document(tmp, export_list):
+    """signatures.document of HEADER (as sub/demo.h), a second header and export_list."""
+    os.makedirs(os.path.join(tmp, "sub"), exist_ok=True)
+    with open(os.path.join(tmp, "sub", "demo.h"), "w") as f:
+        f.write(HEADER)
+    with open(os.path.join(tmp, "other.h"), "w") as f:
+        f.write("/* other.h - the other header. */\n/* Seven. */\n"
+                "SURVEY_API int32_t SURVEY_CALL seven(void);\n")
+    with open(os.path.join(tmp, "exports.list"), "w") as f:
+        f.write(export_list)
+    return signatures.document(tmp, os.path.join(tmp, "exports.list"))
+
+
 class HeaderDocs(unittest.TestCase):
     def test_attachment(self):
         file_doc, docs = signatures.header_docs(HEADER)
-        self.assertEqual(file_doc, "a header for the comment rules.\n\nSecond paragraph of the file comment.")
+        self.assertEqual(file_doc, "A header for the comment rules.\n\nSecond paragraph of the file comment.")
         self.assertEqual(sorted(docs), sorted(f for f, _ in EXPECTED), "ghost is inside a comment")
         for fn, doc in EXPECTED:
             with self.subTest(fn=fn):
@@ -102,6 +115,18 @@ class HeaderDocs(unittest.TestCase):
         self.assertTrue(all(code[a:b].strip() == "" for a, b in spans))
         self.assertNotIn("ghost", code)
 
+    def test_file_comment(self):
+        for text, doc in [
+            ("/* x.h - binding by name. */\n", "Binding by name."),
+            ("/* gxml.h - dBASE field names. */\n", "dBASE field names."),
+            ("/* sub/x.h - two\n * lines. */\n", "Two\nlines."),
+            ("\n\n/* x.h - after blank lines */\n", "After blank lines"),
+            ("#pragma once\n/* x.h - after code */\n", ""),
+            ("/* No file name. */\n", "No file name."),
+        ]:
+            with self.subTest(text=text):
+                self.assertEqual(signatures.header_docs(text)[0], doc)
+
     def test_header_without_file_comment(self):
         file_doc, docs = signatures.header_docs("#pragma once\n/* f */\nSURVEY_API int SURVEY_CALL f(void);\n")
         self.assertEqual((file_doc, docs), ("", {"f": "f"}))
@@ -114,17 +139,8 @@ class Document(unittest.TestCase):
 
     def test_entries_and_families(self):
         with tempfile.TemporaryDirectory() as tmp:
-            os.makedirs(os.path.join(tmp, "sub"))
-            with open(os.path.join(tmp, "sub", "demo.h"), "w") as f:
-                f.write(HEADER)
-            with open(os.path.join(tmp, "other.h"), "w") as f:
-                f.write("/* other.h - the other header. */\n/* Seven. */\n"
-                        "SURVEY_API int32_t SURVEY_CALL seven(void);\n")
-            lst = os.path.join(tmp, "exports.list")
-            with open(lst, "w") as f:
-                f.write("# --- first ---\none\n_multi@12\nalias_target\nsecond_name = alias_target\n"
-                        "round [prefixed]\n# --- second ---\nseven\ng2\n")
-            data = signatures.document(tmp, lst)
+            data = document(tmp, "# --- first ---\none\n_multi@12\nalias_target\nsecond_name = alias_target\n"
+                                 "round [prefixed]\n# --- second ---\nseven\ng2\n")
         docs = {e["export"]: (e["function"], e["family"], e["doc"]) for e in data["exports"]}
         self.assertEqual(docs, {
             "one": ("one", "first", "Direct comment of one."),
@@ -139,7 +155,7 @@ class Document(unittest.TestCase):
         self.assertEqual(data["families"]["first"]["headers"], ["sub/demo.h"])
         self.assertEqual(data["families"]["second"], {
             "headers": ["other.h", "sub/demo.h"],
-            "doc": "the other header.\n\na header for the comment rules.\n\nSecond paragraph of the file comment."})
+            "doc": "The other header.\n\nA header for the comment rules.\n\nSecond paragraph of the file comment."})
 
 
 if __name__ == "__main__":
