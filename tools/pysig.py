@@ -24,6 +24,12 @@ module says how Python calls it:
     bstr        BSTR by value: a str made into an OLE string for the call
     raw         anything else (platform services' OLE string handles): ctypes objects
 
+Array forms take `int32_t npts` before their per-point arrays: npts is not passed
+but read from the arrays' common length (role count); the const arrays after it
+(points) must all have that length, and the non-const ones after it are outputs of
+npts elements made by the call and returned (out_array; numpy arrays where numpy
+is installed, else lists).
+
 Results: void, int, float, bstr (str decoded from code page 932, the OLE string
 freed), cstr (const char*: str), self (a record pointer that is the function's own
 out-record: not returned twice), address (void*: int or None), raw.
@@ -88,9 +94,18 @@ def _names(table, fn):
     return set(table.get(fn, "").split())
 
 
+COUNT = "npts"
+
+
 def param_role(entry, p):
     """The role of one parameter (see the module's description)."""
     fn = entry["function"]
+    names = [q["name"] for q in entry["params"]]
+    if p["name"] == COUNT and p["kind"] == "int":
+        return "count"
+    if COUNT in names and names.index(COUNT) < names.index(p["name"]) and p["kind"] == "pointer" \
+            and p["pointee"]["kind"] in ("int", "double", "float"):
+        return "points" if p["const"] else "out_array"
     platform = entry["family"].startswith("platform")
     if p["kind"] in ("int", "double", "float", "char"):
         return "in"
@@ -142,9 +157,9 @@ def result_role(entry):
     return "raw"
 
 
-PASSED = {"in", "array", "inout_array", "inout", "struct_in", "struct_array", "struct_inout",
+PASSED = {"in", "array", "points", "inout_array", "inout", "struct_in", "struct_array", "struct_inout",
           "struct_inout_array", "str", "strref", "strbuf", "bstr", "raw"}
-RETURNED = {"inout_array", "out", "inout", "struct_out", "struct_inout", "struct_inout_array", "strbuf"}
+RETURNED = {"out_array", "inout_array", "out", "inout", "struct_out", "struct_inout", "struct_inout_array", "strbuf"}
 
 
 def convention(entry):
@@ -160,8 +175,10 @@ def _py_type(p, role, returned=False):
     t = p["pointee"] if p["kind"] == "pointer" else p
     if role == "in":
         return _NUM.get(p["kind"], "object")
-    if role in ("array", "inout_array"):
+    if role in ("array", "inout_array", "points"):
         return f"list[{_elem(t)}]" if returned else f"Sequence[{_elem(t)}]"
+    if role == "out_array":
+        return f"ndarray[{_elem(t)}]"
     if role in ("out", "inout"):
         return _elem(t)
     if role in ("struct_in", "struct_out", "struct_inout"):
