@@ -57,12 +57,6 @@ def slug(name):
     return re.sub(r"[^A-Za-z0-9_]+", "-", name).strip("-")
 
 
-def declaration(e):
-    """The C declaration as in the header, without the export and calling-convention macros."""
-    params = ", ".join(f"{p['c']} {p['name']}" for p in e["params"]) or "void"
-    return f"{e['returns']['c']} {e['function']}({params});"
-
-
 def bound_names(e, seconds):
     """Sentences on the names an entry is bound under: the DLL's export name, which is
     also the name survey_bind() knows, and the Linux library's symbol."""
@@ -122,7 +116,7 @@ def render(data):
         for e in items:
             name = pysig.python_name(e)
             out += ["", f'<a id="fn-{slug(name)}"></a>', "", f"### {name}", "",
-                    "```c", declaration(e), "```", "",
+                    "```c", signatures.c_declaration(e) + ";", "```", "",
                     f"Python: `survey.{pysig.python_signature(e)}`", ""]
             for line in bound_names(e, seconds):
                 out += [line, ""]

@@ -284,6 +284,13 @@ def describe(root, list_path):
     return out
 
 
+def c_declaration(entry):
+    """An entry's C declaration as its header writes it, without the export and
+    calling-convention macros and the final `;`: "void Wcalcb(int16_t kind, ...)"."""
+    params = ", ".join(f"{p['c']} {p['name']}" for p in entry["params"]) or "void"
+    return f"{entry['returns']['c']} {entry['function']}({params})"
+
+
 def document(root, list_path):
     """The whole description: every export, and per family (in export-list order) its
     headers and their leading comments."""
