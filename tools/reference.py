@@ -42,8 +42,9 @@ def escape(text):
         part = re.sub(r"&(?=#?\w+;)", "&amp;", part)
         out.append(part)
     text = "".join(out)
-    # What would open a block at the start of the paragraph: heading, quote, list item.
-    text = re.sub(r"^([#>+=-])", r"\\\1", text)
+    # What would open a block at the start of the paragraph: heading, quote, list item,
+    # rule ("*" and "_" are escaped already).
+    text = re.sub(r"^(?=#{1,6}(?:\s|$)|>|[-+](?:\s|$)|-\s*-\s*-)", r"\\", text)
     return re.sub(r"^(\d+)([.)])(?=\s|$)", r"\1\\\2", text)
 
 

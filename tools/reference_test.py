@@ -46,7 +46,12 @@ class Escape(unittest.TestCase):
         "- not a list",
         "+ ((t^2 + t)/2 - t^3/2 + 1/6) p2",
         "12. not an ordered list",
-        "= not a setext underline",
+        "### not a heading either",
+        "#hash is text",
+        "- - - not a rule",
+        "---",
+        "___",
+        "* not an item",
         "[link](target) is text",
         "-1 when y is a leap year",
         "0.01 raised to p",
@@ -59,8 +64,8 @@ class Escape(unittest.TestCase):
                 self.assertEqual(unescape(md), text)
                 self.assertEqual(bare(md, r"[*_\[\]|]"), [])
                 self.assertEqual(bare(md, r"<[A-Za-z/!?]"), [])
-                self.assertIsNone(re.match(r"(?:[#>+=-]|[*-](?:\s|$)|\d+[.)](?:\s|$))", md),
-                                  "starts a block")
+                self.assertIsNone(re.match(r"#{1,6}(?:\s|$)|>|[-+*](?:\s|$)|\d+[.)](?:\s|$)|([-*_])\s*\1\s*\1",
+                                           md), "starts a block")
 
     def test_paragraphs(self):
         self.assertEqual(reference.paragraphs("one\ntwo\n\n\nthree\n  four\n"), ["one two", "three four"])
