@@ -112,7 +112,7 @@ class Render(unittest.TestCase):
         declared = {}
         for m in re.finditer(r"SURVEY_API\s+([^;]*?\([^)]*\))\s*;", signatures.blank_comments(HEADER)[0]):
             text = " ".join(m.group(1).replace("SURVEY_CALL", " ").split())
-            declared[re.search(r"(\w+)\s*\(", text).group(1)] = text.replace(" ,", ",") + ";"
+            declared[re.search(r"(\w+)\s*\(", text).group(1)] = re.sub(r" ([,)])", r"\1", text) + ";"
         shown = re.findall(r"```c\n(.*?)\n```", self.md)
         self.assertEqual(len(shown), len(self.data["exports"]))
         for line in shown:

@@ -38,7 +38,9 @@ HEADER = textwrap.dedent("""\
      * *x = written through x. */
     SURVEY_API void SURVEY_CALL multi(int16_t k,
                                       double* x /* inside */,
-                                      double* y);
+                                      double* y /* in */);
+    // Stray line comment.
+
     // First line comment
     // and its second line.
     SURVEY_API int32_t SURVEY_CALL slashes(int32_t n);
