@@ -8,7 +8,6 @@ here is written per function.
 """
 import argparse
 import json
-import keyword
 import os
 import sys
 
@@ -17,10 +16,6 @@ import pysig  # noqa: E402
 
 _INT = {(8, True): "c_int8", (8, False): "c_uint8", (16, True): "c_int16", (16, False): "c_uint16",
         (32, True): "c_int32", (32, False): "c_uint32", (64, True): "c_int64", (64, False): "c_uint64"}
-
-
-def ident(name):
-    return name + "_" if keyword.iskeyword(name) else name
 
 
 def ctype(t):
@@ -61,9 +56,9 @@ def restype(entry, role):
 def function(entry, pyname):
     res, roles = pysig.convention(entry)
     args, pre, call, post, outs, cleanup = [], [], [], [], [], []
-    points = [ident(p["name"]) for p, r in roles if r == "points"]
+    points = [pysig.ident(p["name"]) for p, r in roles if r == "points"]
     for p, role in roles:
-        n = ident(p["name"])
+        n = pysig.ident(p["name"])
         label = p["name"]
         t = p["pointee"] if p["kind"] == "pointer" else p
         ct = ctype(t) if p["kind"] == "pointer" else None
