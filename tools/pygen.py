@@ -13,6 +13,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pysig  # noqa: E402
+import signatures  # noqa: E402
 
 _INT = {(8, True): "c_int8", (8, False): "c_uint8", (16, True): "c_int16", (16, False): "c_uint16",
         (32, True): "c_int32", (32, False): "c_uint32", (64, True): "c_int64", (64, False): "c_uint64"}
@@ -144,16 +145,11 @@ def function(entry, pyname):
         body.append(f"    return {', '.join(outs)}")
     doc = (entry.get("doc") or "").strip()
     sig = pysig.python_signature(entry)
-    text = (doc + "\n\n" if doc else "") + sig + f"\n\nC: {c_signature(entry)}"
+    text = (doc + "\n\n" if doc else "") + sig + f"\n\nC: {signatures.c_declaration(entry)}"
     argtypes = ", ".join(ctype(p) for p in entry["params"])
     return (f"_f_{pyname} = _bind({entry['export']!r}, {restype(entry, res)}, [{argtypes}])\n\n\n"
             f"def {pyname}({', '.join(args)}):\n"
             f"    {json.dumps(text, ensure_ascii=False)}\n" + "\n".join(body) + "\n")
-
-
-def c_signature(entry):
-    params = ", ".join(f"{p['c']} {p['name']}" for p in entry["params"]) or "void"
-    return f"{entry['returns']['c']} {entry['function']}({params})"
 
 
 def generate(data, build_library):
