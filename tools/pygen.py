@@ -12,6 +12,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import exports  # noqa: E402
 import pysig  # noqa: E402
 import signatures  # noqa: E402
 
@@ -54,73 +55,48 @@ def restype(entry, role):
     return ctype(entry["returns"])
 
 
+# Per role: (statement before the call, argument passed, value returned); {n} is the
+# Python name, {ct} the element's ctypes type, {label} the C name for messages.
+ROLE_CODE = {
+    "in": (None, "{n}", None),
+    "raw": (None, "{n}", None),
+    "count": ("_n = count({points}, {point_args})", "_n", None),
+    "array": ("_{n} = array_in({n}, {ct}, {label!r})", "_{n}", None),
+    "points": ("_{n} = points_in({n}, {ct}, {label!r})", "_{n}", None),
+    "inout_array": ("_{n} = InOut({n}, {ct}, {label!r})", "_{n}.arg", "_{n}.result()"),
+    "out_array": ("_{n}, _{n}_r = array_out(_n, {ct})", "_{n}", "array_result(_{n}_r)"),
+    "out": ("_{n} = {ct}()", "_{n}", "_{n}.value"),
+    "inout": ("_{n} = {ct}({n})", "_{n}", "_{n}.value"),
+    "struct_in": ("_{n} = record_in({n}, {ct}, {label!r})", "_{n}", None),
+    "struct_out": ("_{n} = {ct}()", "_{n}", "record_out(_{n})"),
+    "struct_inout": ("_{n} = record_in({n}, {ct}, {label!r})", "_{n}", "record_out(_{n})"),
+    "struct_array": ("_{n} = RecordArray({n}, {ct}, {label!r})", "_{n}.arg", None),
+    "struct_inout_array": ("_{n} = RecordArray({n}, {ct}, {label!r})", "_{n}.arg", "_{n}.result()"),
+    "str": ("_{n} = text_in({n}, {label!r})", "_{n}", None),
+    "strref": ("_{n} = text_ref({n}, {label!r})", "_{n}", None),
+    "strbuf": ("_{n} = text_buffer({n}, {label!r})", "_{n}", "buffer_text(_{n})"),
+    "bstr": (None, "_{n}", None),  # made and freed around the call
+}
+
+
 def function(entry, pyname):
     res, roles = pysig.convention(entry)
-    args, pre, call, post, outs, cleanup = [], [], [], [], [], []
+    args, pre, call, outs, cleanup = [], [], [], [], []
     points = [pysig.ident(p["name"]) for p, r in roles if r == "points"]
     for p, role in roles:
-        n = pysig.ident(p["name"])
-        label = p["name"]
         t = p["pointee"] if p["kind"] == "pointer" else p
-        ct = ctype(t) if p["kind"] == "pointer" else None
+        fields = {"n": pysig.ident(p["name"]), "label": p["name"], "points": repr(points),
+                  "point_args": ", ".join(points), "ct": ctype(t) if p["kind"] == "pointer" else None}
+        before, passed, returned = ROLE_CODE[role]
         if role in pysig.PASSED:
-            args.append(n)
-        if role == "in" or role == "raw":
-            call.append(n)
-        elif role == "count":
-            pre.append(f"_n = count({points!r}, {', '.join(points)})")
-            call.append("_n")
-        elif role in ("array", "points"):
-            fn = "points_in" if role == "points" else "array_in"
-            pre.append(f"_{n} = {fn}({n}, {ct}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "inout_array":
-            pre.append(f"_{n} = InOut({n}, {ct}, {label!r})")
-            call.append(f"_{n}.arg")
-            outs.append(f"_{n}.result()")
-        elif role == "out_array":
-            pre.append(f"_{n}, _{n}_r = array_out(_n, {ct})")
-            call.append(f"_{n}")
-            outs.append(f"array_result(_{n}_r)")
-        elif role == "out":
-            pre.append(f"_{n} = {ct}()")
-            call.append(f"_{n}")
-            outs.append(f"_{n}.value")
-        elif role == "inout":
-            pre.append(f"_{n} = {ct}({n})")
-            call.append(f"_{n}")
-            outs.append(f"_{n}.value")
-        elif role == "struct_in":
-            pre.append(f"_{n} = record_in({n}, {ct}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "struct_out":
-            pre.append(f"_{n} = {ct}()")
-            call.append(f"_{n}")
-            outs.append(f"record_out(_{n})")
-        elif role == "struct_inout":
-            pre.append(f"_{n} = record_in({n}, {ct}, {label!r})")
-            call.append(f"_{n}")
-            outs.append(f"record_out(_{n})")
-        elif role in ("struct_array", "struct_inout_array"):
-            pre.append(f"_{n} = RecordArray({n}, {ct}, {label!r})")
-            call.append(f"_{n}.arg")
-            if role == "struct_inout_array":
-                outs.append(f"_{n}.result()")
-        elif role == "str":
-            pre.append(f"_{n} = text_in({n}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "strref":
-            pre.append(f"_{n} = text_ref({n}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "strbuf":
-            pre.append(f"_{n} = text_buffer({n}, {label!r})")
-            call.append(f"_{n}")
-            outs.append(f"buffer_text(_{n})")
-        elif role == "bstr":
-            call.append(f"_{n}")
-            cleanup.append(n)
-        else:
-            raise ValueError(f"{entry['export']}: role {role}")
+            args.append(fields["n"])
+        if before:
+            pre.append(before.format(**fields))
+        call.append(passed.format(**fields))
+        if returned:
+            outs.append(returned.format(**fields))
+        if role == "bstr":
+            cleanup.append(fields["n"])
     invoke = f"_f_{pyname}({', '.join(call)})"
     result = {"int": "_r", "float": "_r", "address": "_r", "raw": "_r",
               "bstr": "_bstr.take(_r)", "cstr": "text_out(_r)"}.get(res)
@@ -191,12 +167,7 @@ def main():
     args = ap.parse_args()
     with open(args.signatures, encoding="utf-8") as f:
         text = generate(json.load(f), args.library or None, args.version)
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+    exports.write(args.out, text)
 
 
 if __name__ == "__main__":
