@@ -8,19 +8,16 @@ here is written per function.
 """
 import argparse
 import json
-import keyword
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import exports  # noqa: E402
 import pysig  # noqa: E402
+import signatures  # noqa: E402
 
 _INT = {(8, True): "c_int8", (8, False): "c_uint8", (16, True): "c_int16", (16, False): "c_uint16",
         (32, True): "c_int32", (32, False): "c_uint32", (64, True): "c_int64", (64, False): "c_uint64"}
-
-
-def ident(name):
-    return name + "_" if keyword.iskeyword(name) else name
 
 
 def ctype(t):
@@ -58,73 +55,48 @@ def restype(entry, role):
     return ctype(entry["returns"])
 
 
+# Per role: (statement before the call, argument passed, value returned); {n} is the
+# Python name, {ct} the element's ctypes type, {label} the C name for messages.
+ROLE_CODE = {
+    "in": (None, "{n}", None),
+    "raw": (None, "{n}", None),
+    "count": ("_n = count({points}, {point_args})", "_n", None),
+    "array": ("_{n} = array_in({n}, {ct}, {label!r})", "_{n}", None),
+    "points": ("_{n} = points_in({n}, {ct}, {label!r})", "_{n}", None),
+    "inout_array": ("_{n} = InOut({n}, {ct}, {label!r})", "_{n}.arg", "_{n}.result()"),
+    "out_array": ("_{n}, _{n}_r = array_out(_n, {ct})", "_{n}", "array_result(_{n}_r)"),
+    "out": ("_{n} = {ct}()", "_{n}", "_{n}.value"),
+    "inout": ("_{n} = {ct}({n})", "_{n}", "_{n}.value"),
+    "struct_in": ("_{n} = record_in({n}, {ct}, {label!r})", "_{n}", None),
+    "struct_out": ("_{n} = {ct}()", "_{n}", "record_out(_{n})"),
+    "struct_inout": ("_{n} = record_in({n}, {ct}, {label!r})", "_{n}", "record_out(_{n})"),
+    "struct_array": ("_{n} = RecordArray({n}, {ct}, {label!r})", "_{n}.arg", None),
+    "struct_inout_array": ("_{n} = RecordArray({n}, {ct}, {label!r})", "_{n}.arg", "_{n}.result()"),
+    "str": ("_{n} = text_in({n}, {label!r})", "_{n}", None),
+    "strref": ("_{n} = text_ref({n}, {label!r})", "_{n}", None),
+    "strbuf": ("_{n} = text_buffer({n}, {label!r})", "_{n}", "buffer_text(_{n})"),
+    "bstr": (None, "_{n}", None),  # made and freed around the call
+}
+
+
 def function(entry, pyname):
     res, roles = pysig.convention(entry)
-    args, pre, call, post, outs, cleanup = [], [], [], [], [], []
-    points = [ident(p["name"]) for p, r in roles if r == "points"]
+    args, pre, call, outs, cleanup = [], [], [], [], []
+    points = [pysig.ident(p["name"]) for p, r in roles if r == "points"]
     for p, role in roles:
-        n = ident(p["name"])
-        label = p["name"]
         t = p["pointee"] if p["kind"] == "pointer" else p
-        ct = ctype(t) if p["kind"] == "pointer" else None
+        fields = {"n": pysig.ident(p["name"]), "label": p["name"], "points": repr(points),
+                  "point_args": ", ".join(points), "ct": ctype(t) if p["kind"] == "pointer" else None}
+        before, passed, returned = ROLE_CODE[role]
         if role in pysig.PASSED:
-            args.append(n)
-        if role == "in" or role == "raw":
-            call.append(n)
-        elif role == "count":
-            pre.append(f"_n = count({points!r}, {', '.join(points)})")
-            call.append("_n")
-        elif role in ("array", "points"):
-            fn = "points_in" if role == "points" else "array_in"
-            pre.append(f"_{n} = {fn}({n}, {ct}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "inout_array":
-            pre.append(f"_{n} = InOut({n}, {ct}, {label!r})")
-            call.append(f"_{n}.arg")
-            outs.append(f"_{n}.result()")
-        elif role == "out_array":
-            pre.append(f"_{n}, _{n}_r = array_out(_n, {ct})")
-            call.append(f"_{n}")
-            outs.append(f"array_result(_{n}_r)")
-        elif role == "out":
-            pre.append(f"_{n} = {ct}()")
-            call.append(f"_{n}")
-            outs.append(f"_{n}.value")
-        elif role == "inout":
-            pre.append(f"_{n} = {ct}({n})")
-            call.append(f"_{n}")
-            outs.append(f"_{n}.value")
-        elif role == "struct_in":
-            pre.append(f"_{n} = record_in({n}, {ct}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "struct_out":
-            pre.append(f"_{n} = {ct}()")
-            call.append(f"_{n}")
-            outs.append(f"record_out(_{n})")
-        elif role == "struct_inout":
-            pre.append(f"_{n} = record_in({n}, {ct}, {label!r})")
-            call.append(f"_{n}")
-            outs.append(f"record_out(_{n})")
-        elif role in ("struct_array", "struct_inout_array"):
-            pre.append(f"_{n} = RecordArray({n}, {ct}, {label!r})")
-            call.append(f"_{n}.arg")
-            if role == "struct_inout_array":
-                outs.append(f"_{n}.result()")
-        elif role == "str":
-            pre.append(f"_{n} = text_in({n}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "strref":
-            pre.append(f"_{n} = text_ref({n}, {label!r})")
-            call.append(f"_{n}")
-        elif role == "strbuf":
-            pre.append(f"_{n} = text_buffer({n}, {label!r})")
-            call.append(f"_{n}")
-            outs.append(f"buffer_text(_{n})")
-        elif role == "bstr":
-            call.append(f"_{n}")
-            cleanup.append(n)
-        else:
-            raise ValueError(f"{entry['export']}: role {role}")
+            args.append(fields["n"])
+        if before:
+            pre.append(before.format(**fields))
+        call.append(passed.format(**fields))
+        if returned:
+            outs.append(returned.format(**fields))
+        if role == "bstr":
+            cleanup.append(fields["n"])
     invoke = f"_f_{pyname}({', '.join(call)})"
     result = {"int": "_r", "float": "_r", "address": "_r", "raw": "_r",
               "bstr": "_bstr.take(_r)", "cstr": "text_out(_r)"}.get(res)
@@ -149,24 +121,20 @@ def function(entry, pyname):
         body.append(f"    return {', '.join(outs)}")
     doc = (entry.get("doc") or "").strip()
     sig = pysig.python_signature(entry)
-    text = (doc + "\n\n" if doc else "") + sig + f"\n\nC: {c_signature(entry)}"
+    text = (doc + "\n\n" if doc else "") + sig + f"\n\nC: {signatures.c_declaration(entry)}"
     argtypes = ", ".join(ctype(p) for p in entry["params"])
     return (f"_f_{pyname} = _bind({entry['export']!r}, {restype(entry, res)}, [{argtypes}])\n\n\n"
             f"def {pyname}({', '.join(args)}):\n"
             f"    {json.dumps(text, ensure_ascii=False)}\n" + "\n".join(body) + "\n")
 
 
-def c_signature(entry):
-    params = ", ".join(f"{p['c']} {p['name']}" for p in entry["params"]) or "void"
-    return f"{entry['returns']['c']} {entry['function']}({params})"
-
-
-def generate(data, build_library):
+def generate(data, build_library, version):
     out = ['"""The survey library\'s functions. Generated by tools/pygen.py from signatures.json;',
            'do not edit."""',
            "from ._runtime import *  # noqa: F401,F403",
            "from ._runtime import Binder, Bstr, load_library",
            "",
+           f"VERSION = {version!r}  # the project's version at generation (the package's version)",
            "# The library of the build that generated this module (one place of several looked at).",
            f"BUILD_LIBRARY = {build_library!r}",
            "LIBRARY = load_library(BUILD_LIBRARY)",
@@ -195,15 +163,11 @@ def main():
     ap.add_argument("--signatures", required=True)
     ap.add_argument("--out", required=True)
     ap.add_argument("--library", default="", help="the library file of this build")
+    ap.add_argument("--version", default="0", help="the project's version")
     args = ap.parse_args()
     with open(args.signatures, encoding="utf-8") as f:
-        text = generate(json.load(f), args.library or None)
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+        text = generate(json.load(f), args.library or None, args.version)
+    exports.write(args.out, text)
 
 
 if __name__ == "__main__":

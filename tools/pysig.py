@@ -84,6 +84,8 @@ RECORD_ARRAYS = {"c_takou": "a", "poly2xy": "lines", "points2xys": "points", "dm
 INOUT = {"iswap": "a b", "lswap": "a b", "fswap": "a b", "dswap": "a b",
          "point_swap": "line", "line_swap": "a b"}
 
+import keyword
+
 _NUM = {"double": "float", "float": "float", "int": "int", "char": "int"}
 _RECORD = {"survey_complex": "complex", "survey_point": "tuple[float, float]",
            "survey_line": "tuple[float, float, float, float]",
@@ -191,10 +193,15 @@ def _py_type(p, role, returned=False):
     return "ctypes object"
 
 
+def ident(name):
+    """A parameter's Python name: a keyword gets a trailing underscore (lambda_)."""
+    return name + "_" if keyword.iskeyword(name) else name
+
+
 def python_params(entry):
     """[(name, Python type)] of what the caller passes."""
     _, roles = convention(entry)
-    return [(p["name"], _py_type(p, role)) for p, role in roles if role in PASSED]
+    return [(ident(p["name"]), _py_type(p, role)) for p, role in roles if role in PASSED]
 
 
 def python_results(entry):

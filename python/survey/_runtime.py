@@ -292,7 +292,7 @@ def record_in(value, rtype, argument):
         try:
             z = complex(value)
             return Complex(z.real, z.imag)
-        except TypeError:
+        except (TypeError, ValueError):
             pass
     try:
         return rtype(*(float(v) for v in value))
