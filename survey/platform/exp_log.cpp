@@ -8,6 +8,7 @@
 #include "exp_log.hpp"
 
 #include <cmath>
+#include <limits>
 
 #include "dd.hpp"
 
@@ -26,6 +27,7 @@ constexpr DD kInvLn10{0x1.bcb7b1526e50ep-2, 0x1.95355baaafad3p-57};
 constexpr double kInvLn2 = 0x1.71547652b82fep+0;
 constexpr double kExpMax = 709.782712893384;       // largest x with finite e^x
 constexpr double kExpMin = -745.1332191019412;     // e^x below half the least subnormal
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();  // positive, as the C library's
 
 // e^r - 1 for |r| <= ln2/2 (a hair more) as a double-double.
 DD expm1_small(DD r) {
@@ -145,7 +147,7 @@ double logarithm(double x) {
 
 double logarithm10(double x) {
   if (std::isnan(x) || x == HUGE_VAL) return x;
-  if (x < 0.0) return (x - x) / (x - x);
+  if (x < 0.0) return kNaN;
   if (x == 0.0) return -HUGE_VAL;
   if (x == 1.0) return 0.0;
   return dd::round(dd::mul(log_dd(x), kInvLn10));
@@ -223,6 +225,13 @@ double hyperbolic_tangent(double x) {
   return std::copysign(dd::round(t), x);
 }
 
+double fraction(double x, double* whole) {
+  if (std::isnan(x)) return *whole = x;
+  double t = std::copysign(std::trunc(x), x);
+  *whole = t;
+  return std::isinf(x) ? std::copysign(0.0, x) : std::copysign(x - t, x);
+}
+
 }  // namespace survey::platform
 
 #if defined(_WIN32)
@@ -234,4 +243,6 @@ extern "C" double pow(double x, double y) { return survey::platform::power(x, y)
 extern "C" double sinh(double x) { return survey::platform::hyperbolic_sine(x); }
 extern "C" double cosh(double x) { return survey::platform::hyperbolic_cosine(x); }
 extern "C" double tanh(double x) { return survey::platform::hyperbolic_tangent(x); }
+// The runtime's modf gives +0 as the fraction of a negative whole number.
+extern "C" double modf(double x, double* whole) { return survey::platform::fraction(x, whole); }
 #endif

@@ -16,6 +16,8 @@ double power(double x, double y);
 double hyperbolic_sine(double x);
 double hyperbolic_cosine(double x);
 double hyperbolic_tangent(double x);
+// modf: the fraction of x with the sign of x (-0 for a negative whole number).
+double fraction(double x, double* whole);
 
 }  // namespace survey::platform
 

@@ -10,6 +10,7 @@
 #include "trig.hpp"
 
 #include <cmath>
+#include <limits>
 
 #include "dd.hpp"
 
@@ -185,7 +186,7 @@ double arctangent(double x) {
 
 double arccosine(double x) {
   if (std::isnan(x)) return x;
-  if (std::fabs(x) > 1.0) return (x - x) / (x - x);
+  if (std::fabs(x) > 1.0) return std::numeric_limits<double>::quiet_NaN();  // positive, as the C library's
   if (x == 1.0) return 0.0;
   if (x == -1.0) return kPi;
   if (std::fabs(x) < 0x1p-57) return kHalfPi;
