@@ -142,9 +142,10 @@ def wine_command(work):
     with open(wrapper, "w") as f:
         f.write(f"#!/bin/sh\nexec {qemu} {loader} \"$@\"\n")
     os.chmod(wrapper, 0o755)
-    # The first program of a Wine session starts wineboot and waits for it (up to five
-    # minutes); under emulation wineboot and the services it starts take that long,
-    # and now and then do not come up at all. The replay needs none of them.
+    # The first program of a Wine session starts wineboot and waits for it. A full
+    # wineboot (services, the wine.inf install) takes ten minutes and more under
+    # emulation; with its module disabled it ends within a minute, and the replay
+    # needs nothing it sets up.
     env.update(WINELOADER=wrapper, WINELOADERNOEXEC="1", WINEBOOTSTRAPMODE="1",
                WINEDLLOVERRIDES="mscoree,mshtml=;wineboot.exe=d")
     return [wrapper], env
