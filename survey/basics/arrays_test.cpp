@@ -119,6 +119,31 @@ TEST(Rot, PositionKBecomesFirst) {
   EXPECT_EQ(ddst[2], 2);
 }
 
+// A position outside 1..n writes nothing at all (it used to place elements before
+// or after dst).
+TEST(Rot, PositionOutsideTheArrayWritesNothing) {
+  for (int16_t k : {int16_t(-32768), int16_t(-3), int16_t(0), int16_t(4), int16_t(5), int16_t(9),
+                    int16_t(32767)}) {
+    SCOPED_TRACE(k);
+    const int16_t isrc[] = {1, 2, 3};
+    int16_t idst[5] = {7, 7, 7, 7, 7};
+    imat_rot(3, isrc, k, idst + 1);
+    for (int16_t v : idst) EXPECT_EQ(v, 7);
+    const float fsrc[] = {1, 2, 3};
+    float fdst[5] = {7, 7, 7, 7, 7};
+    fmat_rot(3, fsrc, k, fdst + 1);
+    for (float v : fdst) EXPECT_EQ(v, 7.0f);
+    const int32_t lsrc[] = {1, 2, 3};
+    int32_t ldst[5] = {7, 7, 7, 7, 7};
+    lmat_rot(3, lsrc, k, ldst + 1);
+    for (int32_t v : ldst) EXPECT_EQ(v, 7);
+    const double dsrc[] = {1, 2, 3};
+    double ddst[5] = {7, 7, 7, 7, 7};
+    dmat_rot(3, dsrc, k, ddst + 1);
+    for (double v : ddst) EXPECT_EQ(v, 7.0);
+  }
+}
+
 // One 4-byte body serves int32 and float: every bit pattern must survive, the
 // signalling-NaN ones included.
 TEST(FourByteFamily, MovesBitPatternsUnchanged) {

@@ -1,0 +1,396 @@
+/* sweep.c - calls every export of the survey library many times with pseudo-random
+ * arguments of its types: counts from -3 to 12, other integers (indexes, positions,
+ * selectors, zones, modes) inside and outside their ranges and at their types'
+ * extremes, doubles from ordinary to extreme with NaN and infinities. Every array is
+ * allocated on the heap at exactly the length that lengths.txt gives it, so that the
+ * address sanitizer sees the first byte beyond it. A call that has not returned
+ * after a few seconds is reported as a hang.
+ *
+ * The callers come from the replay's generator (every listed name, nothing written
+ * by hand per function); sweep_table.inc adds the lengths (tools/sweep_gen.py).
+ *
+ * usage: survey_sweep [calls per export] [name] [trace]
+ */
+#define _GNU_SOURCE
+#include <float.h>
+#include <math.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include "replay.h"
+#include "survey/survey.h"
+
+#define SW_MAX(a, b) ((a) > (b) ? (a) : (b))
+#define SW_MIN(a, b) ((a) < (b) ? (a) : (b))
+
+/* A rule's value as an element count: NaN and negative values allocate nothing;
+ * the count is capped where no function of the library writes more. */
+static long sw_length(double v) {
+  if (!(v > 0.0)) return 0;
+  return v > 1048576.0 ? 1048576L : (long)v;
+}
+
+struct sw_export {
+  void (*lengths)(const double* v, long* len, size_t* size);
+  const char* counts; /* '1' for a parameter that a length rule names, '2' for an
+                         OLE string that the function takes over */
+};
+
+#include "sweep_table.inc"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SW_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define SW_ASAN 1
+#endif
+#ifdef SW_ASAN
+#include <sanitizer/common_interface_defs.h>
+#endif
+
+enum { SW_MAXP = 32, SW_HANG_SECONDS = 4, SW_DEFAULT_CALLS = 160 };
+
+struct rng {
+  uint64_t s;
+};
+
+static uint64_t next(struct rng* g) {
+  uint64_t z = (g->s += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+static long uniform(struct rng* g, long lo, long hi) {
+  return hi < lo ? lo : lo + (long)(next(g) % (uint64_t)(hi - lo + 1));
+}
+
+static double pick_double(struct rng* g, double lo, double hi) {
+  static const double extreme[] = {NAN, INFINITY, -INFINITY, 0.0, -0.0, DBL_MAX, -DBL_MAX, 4.9e-324,
+                                   DBL_MIN, 1e300, -1e300, 1e-300, 1e15, -1e15, 4294967296.0, 32768.0,
+                                   -32769.0, 2147483648.0};
+  static const double special[] = {0.5, 1.0, -1.0, 2.0, 90.0, 180.0, 360.0, 3.141592653589793,
+                                   6.283185307179586, 1e-9, 100.0, 0.0001};
+  double u = (double)(next(g) >> 11) * (1.0 / 9007199254740992.0);
+  switch (next(g) % 8) {
+    case 0: return extreme[next(g) % (sizeof extreme / sizeof extreme[0])];
+    case 1: return (double)uniform(g, -3, 24);
+    case 2: return special[next(g) % (sizeof special / sizeof special[0])];
+    case 3: case 4: return -1000.0 + u * 2000.0;
+    default: return lo + u * (hi - lo);
+  }
+}
+
+/* An integer that is not a count: an index or position around the counts, a
+ * selector inside or outside its range, or an extreme of its type. */
+static long pick_int(struct rng* g, long nmax) {
+  static const long extreme[] = {-32768, 32767, -1, 0, 1, 255, 256, 1000, 65535, 100000,
+                                 -2147483647L - 1, 2147483647L};
+  switch (next(g) % 16) {
+    case 0: case 1: return extreme[next(g) % (sizeof extreme / sizeof extreme[0])];
+    case 2: case 3: case 4: case 5: case 6: case 7: return uniform(g, -3, nmax + 4);
+    default: return uniform(g, -3, 24);
+  }
+}
+
+static long narrow(long v, int bits, int sgn) {
+  switch (bits) {
+    case 8: return sgn ? (long)(int8_t)v : (long)(uint8_t)v;
+    case 16: return sgn ? (long)(int16_t)v : (long)(uint16_t)v;
+    case 32: return sgn ? (long)(int32_t)v : (long)(uint32_t)v;
+    default: return v;
+  }
+}
+
+static int elem_bits(int e) {
+  switch (e) {
+    case RP_E_U8: case RP_E_CHAR: return 8;
+    case RP_E_I16: return 16;
+    case RP_E_I32: return 32;
+    default: return 64;
+  }
+}
+
+/* The call in progress, for the reports of the sanitizers, signals and the watchdog. */
+static struct {
+  const struct rp_export* e;
+  int vector;
+  struct rp_arg a[SW_MAXP];
+  long len[SW_MAXP];
+} current;
+static volatile sig_atomic_t progress;
+static int trace; /* describe every call before making it */
+
+static void describe(void) {
+  const struct rp_export* e = current.e;
+  char line[2048];
+  int at = 0;
+  if (e == NULL) return;
+  at += snprintf(line + at, sizeof line - (size_t)at, "sweep: %s %s, call #%d (", trace ? "calling" : "in",
+                 e->name, current.vector);
+  for (int i = 0; i < e->nparams && at < (int)sizeof line - 64; ++i) {
+    const struct rp_param* p = &e->params[i];
+    const char* sep = i ? ", " : "";
+    if (p->kind == RP_K_F64) at += snprintf(line + at, sizeof line - (size_t)at, "%s%.17g", sep, current.a[i].d);
+    else if (p->kind == RP_K_F32) at += snprintf(line + at, sizeof line - (size_t)at, "%s%.9g", sep, current.a[i].f);
+    else if (p->kind == RP_K_INT) at += snprintf(line + at, sizeof line - (size_t)at, "%s%ld", sep, (long)current.a[i].l);
+    else if (p->kind == RP_K_PTR && current.len[i] >= 0)
+      at += snprintf(line + at, sizeof line - (size_t)at, "%s[%ld]", sep, current.len[i]);
+    else at += snprintf(line + at, sizeof line - (size_t)at, "%s\"...\"", sep);
+  }
+  snprintf(line + at, sizeof line - (size_t)at, ")\n");
+  ssize_t w = write(2, line, strlen(line));
+  (void)w;
+}
+
+static void on_alarm(int sig) {
+  static sig_atomic_t last = -1, still = 0;
+  (void)sig;
+  if (progress != last) {
+    last = progress;
+    still = 0;
+    return;
+  }
+  if (++still < SW_HANG_SECONDS) return;
+  static const char msg[] = "sweep: HANG: a call did not return\n";
+  ssize_t w = write(2, msg, sizeof msg - 1);
+  (void)w;
+  describe();
+  _exit(3);
+}
+
+#ifndef SW_ASAN
+static void on_crash(int sig) {
+  describe();
+  signal(sig, SIG_DFL);
+  raise(sig);
+}
+#endif
+
+/* A buffer of n elements, each element_size bytes, filled with values of its type. */
+static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, int is_count, long nmax,
+                  void** strings, int* nstrings) {
+  size_t bytes = (size_t)(n > 0 ? n : 0) * size;
+  unsigned char* b = malloc(bytes); /* a zero-length array too: any access is seen */
+  static const char alphabet[] = "0123456789 .-+eE,abcXYZ\t:;_*?\\";
+  if (p->elem == RP_E_PCHAR) {
+    for (long i = 0; i < n; ++i) {
+      size_t len = (size_t)(next(g) % 24);
+      char* s = malloc(len + 1);
+      const char* text = NULL;
+      if (p->texts) {
+        size_t k = 0;
+        while (p->texts[k]) ++k;
+        text = p->texts[next(g) % k];
+        s = realloc(s, strlen(text) + 1);
+        strcpy(s, text);
+      } else {
+        for (size_t c = 0; c < len; ++c) s[c] = alphabet[next(g) % (sizeof alphabet - 1)];
+        s[len] = 0;
+      }
+      strings[(*nstrings)++] = s;
+      memcpy(b + (size_t)i * sizeof(char*), &s, sizeof s);
+    }
+    return b;
+  }
+  if (p->elem == RP_E_CHAR) {
+    for (size_t c = 0; c < bytes; ++c) b[c] = (unsigned char)alphabet[next(g) % (sizeof alphabet - 1)];
+    if (p->texts && bytes > 0) {
+      size_t k = 0;
+      while (p->texts[k]) ++k;
+      const char* text = p->texts[next(g) % k];
+      memcpy(b, text, SW_MIN(strlen(text), bytes - 1));
+    }
+    if (bytes > 0) b[bytes > 1 ? uniform(g, (long)bytes / 2, (long)bytes - 1) : 0] = 0;
+    return b;
+  }
+  size_t per = size / (elem_bits(p->elem) / 8 ? (size_t)elem_bits(p->elem) / 8 : 1);
+  for (long i = 0; i < n; ++i) {
+    unsigned char* at = b + (size_t)i * size;
+    switch (p->elem) {
+      case RP_E_F64:
+        for (size_t k = 0; k < size / 8; ++k) {
+          double d = pick_double(g, p->lo, p->hi);
+          memcpy(at + 8 * k, &d, 8);
+        }
+        break;
+      case RP_E_F32: {
+        float f = (float)pick_double(g, p->lo, p->hi);
+        memcpy(at, &f, 4);
+        break;
+      }
+      case RP_E_I16: case RP_E_I32: case RP_E_I64: case RP_E_U8: {
+        for (size_t k = 0; k < per; ++k) {
+          long v = narrow(is_count ? uniform(g, -3, 12) : pick_int(g, nmax), elem_bits(p->elem), p->sgn);
+          int16_t v16 = (int16_t)v;
+          int32_t v32 = (int32_t)v;
+          int64_t v64 = v;
+          uint8_t v8 = (uint8_t)v;
+          void* src = p->elem == RP_E_I16 ? (void*)&v16 : p->elem == RP_E_I32 ? (void*)&v32
+                      : p->elem == RP_E_I64 ? (void*)&v64 : (void*)&v8;
+          memcpy(at + k * (size_t)(elem_bits(p->elem) / 8), src, (size_t)elem_bits(p->elem) / 8);
+        }
+        break;
+      }
+      default:
+        for (size_t k = 0; k < size; ++k) at[k] = (unsigned char)next(g);
+    }
+  }
+  return b;
+}
+
+/* A NUL-terminated string of elements of the parameter's type, allocated exactly. */
+static void* text(struct rng* g, const struct rp_param* p, size_t size, long* len) {
+  static const char alphabet[] = "0123456789 .-+eE,abcXYZ\t:;_*?\\";
+  const char* t = NULL;
+  size_t n = (size_t)(next(g) % 24);
+  if (p->texts) {
+    size_t k = 0;
+    while (p->texts[k]) ++k;
+    t = p->texts[next(g) % k];
+    n = strlen(t);
+  }
+  unsigned char* b = calloc(n + 1, size);
+  for (size_t i = 0; i < n; ++i) b[i * size] = (unsigned char)(t ? t[i] : alphabet[next(g) % (sizeof alphabet - 1)]);
+  *len = (long)n + 1;
+  return b;
+}
+
+static void sweep_one(const struct rp_export* e, const struct sw_export* s, void* fn, int vector) {
+  struct rng g = {0xCBF29CE484222325ull};
+  for (const char* c = e->name; *c; ++c) g.s = (g.s ^ (unsigned char)*c) * 0x100000001B3ull;
+  g.s ^= (uint64_t)vector * 0x9E3779B97F4A7C15ull;
+  struct rp_arg* a = current.a;
+  double v[SW_MAXP] = {0};
+  long len[SW_MAXP];
+  size_t size[SW_MAXP] = {0};
+  void* heap[SW_MAXP] = {0};
+  void* strings[4096];
+  int nstrings = 0;
+  void* bstr[SW_MAXP] = {0};
+  long nmax = -1;
+  memset(a, 0, sizeof current.a);
+  current.e = e;
+  current.vector = vector;
+
+  /* Counts first: the other integers range around them. */
+  for (int i = 0; i < e->nparams; ++i) {
+    const struct rp_param* p = &e->params[i];
+    if (s->counts[i] != '1') continue;
+    long c = uniform(&g, p->kind == RP_K_INT && !p->sgn ? 0 : -3, 12);
+    if (p->kind == RP_K_INT) {
+      a[i].i = (int32_t)(a[i].l = c);
+      v[i] = (double)c;
+    } else if (p->kind == RP_K_F64) {
+      a[i].d = v[i] = (double)c;
+    } else if (p->kind == RP_K_PTR) {
+      heap[i] = fill(&g, p, 1, (size_t)elem_bits(p->elem) / 8, 1, 0, strings, &nstrings);
+      v[i] = p->elem == RP_E_I16 ? *(int16_t*)heap[i] : *(int32_t*)heap[i];
+      a[i].p = heap[i];
+      current.len[i] = 1;
+    }
+    nmax = SW_MAX(nmax, (long)v[i]);
+  }
+  if (nmax < 0) nmax = 20;
+  for (int i = 0; i < e->nparams; ++i) {
+    const struct rp_param* p = &e->params[i];
+    if (s->counts[i] == '1') continue;
+    switch (p->kind) {
+      case RP_K_INT:
+        a[i].l = narrow(pick_int(&g, nmax), p->bits, p->sgn);
+        a[i].i = (int32_t)a[i].l;
+        v[i] = (double)a[i].l;
+        break;
+      case RP_K_F64: v[i] = a[i].d = pick_double(&g, p->lo, p->hi); break;
+      case RP_K_F32: v[i] = a[i].f = (float)pick_double(&g, p->lo, p->hi); break;
+      case RP_K_BSTR: {
+        long n;
+        char* t = text(&g, p, 1, &n);
+        bstr[i] = a[i].p = rp_new_bstr(t, (uint32_t)n - 1);
+        free(t);
+        break;
+      }
+      default: break;
+    }
+  }
+  s->lengths(v, len, size);
+  for (int i = 0; i < e->nparams; ++i) {
+    const struct rp_param* p = &e->params[i];
+    if (p->kind != RP_K_PTR || heap[i]) continue;
+    if (len[i] == -2) { /* one OLE string owned by the caller */
+      heap[i] = malloc(sizeof(void*));
+      void* b = rp_new_bstr("abc", 3);
+      memcpy(heap[i], &b, sizeof b);
+    } else if (len[i] == -1) {
+      heap[i] = text(&g, p, size[i], &len[i]);
+    } else {
+      heap[i] = fill(&g, p, len[i], size[i], 0, nmax, strings, &nstrings);
+    }
+    a[i].p = heap[i];
+  }
+  memcpy(current.len, len, sizeof len);
+
+  if (trace) describe();
+  union rp_ret r;
+  memset(&r, 0, sizeof r);
+  e->call(fn, a, &r);
+  ++progress;
+  if (e->ret == RP_R_BSTR && r.p) rp_free_bstr(r.p);
+
+  for (int i = 0; i < e->nparams; ++i) {
+    if (e->params[i].kind == RP_K_PTR && len[i] == -2) {
+      void* b;
+      memcpy(&b, heap[i], sizeof b);
+      rp_free_bstr(b);
+    }
+    free(heap[i]);
+    if (bstr[i] && s->counts[i] != '2') rp_free_bstr(bstr[i]);
+  }
+  for (int i = 0; i < nstrings; ++i) free(strings[i]);
+}
+
+int main(int argc, char** argv) {
+  int calls = argc > 1 ? atoi(argv[1]) : SW_DEFAULT_CALLS;
+  const char* only = argc > 2 && strcmp(argv[2], "all") != 0 ? argv[2] : NULL;
+  trace = argc > 3;
+  /* Headless: the window helpers find no desktop and touch nothing. */
+  unsetenv("DISPLAY");
+#ifdef SW_ASAN
+  __sanitizer_set_death_callback(describe);
+#else
+  signal(SIGSEGV, on_crash);
+  signal(SIGBUS, on_crash);
+  signal(SIGFPE, on_crash);
+  signal(SIGABRT, on_crash);
+#endif
+  struct sigaction alarm_action;
+  memset(&alarm_action, 0, sizeof alarm_action);
+  alarm_action.sa_handler = on_alarm;
+  alarm_action.sa_flags = SA_RESTART;
+  sigaction(SIGALRM, &alarm_action, NULL);
+  struct itimerval tick = {{1, 0}, {1, 0}};
+  setitimer(ITIMER_REAL, &tick, NULL);
+
+  size_t n = sizeof rp_exports / sizeof rp_exports[0];
+  long total = 0, swept = 0;
+  for (size_t k = 0; k < n; ++k) {
+    const struct rp_export* e = &rp_exports[k];
+    if (only && strcmp(only, e->name) != 0) continue;
+    void* fn = rp_bind(e->name);
+    if (fn == NULL) {
+      fprintf(stderr, "sweep: %s does not bind\n", e->name);
+      return 1;
+    }
+    for (int vec = 0; vec < calls; ++vec, ++total) sweep_one(e, &sw_exports[k], fn, vec);
+    ++swept;
+  }
+  current.e = NULL;
+  printf("sweep: %ld exports, %ld calls, no access outside the arrays, no hang\n", swept, total);
+  return 0;
+}
