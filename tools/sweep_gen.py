@@ -15,7 +15,7 @@ number of elements that the sweep allocates for it, from survey/sweep/lengths.tx
 A rule is an expression over the function's other parameters (+, -, *, /, //, max,
 min, parentheses, `a if condition else b`, trunc, floor, ceil, sqrt, fabs, and the
 library's own functions of doubles, so that a count that the function derives from
-its geometry is derived alike; a pointer parameter stands for its first element),
+its geometry is derived alike; a pointer parameter stands for its first element, a text for its length in characters),
 evaluated in doubles and truncated, or `str`,
 a NUL-terminated string of any length; `given` on an OLE string argument says that
 the function takes it over (frees it).  A pointer parameter without a rule is one
@@ -173,6 +173,9 @@ def generate(data, table, table_path):
         out.append(f"static void sw_l{i}(const double* v, long* len, size_t* size) {{\n"
                    "  (void)v; (void)len; (void)size;\n"
                    + "".join(lines) + "}\n")
+        # A text that a rule names counts in its length, known once it is written.
+        counts = {j for j in counts if e["params"][j]["kind"] != "pointer"
+                  or rules.get(pnames[j], default_length(e["params"][j])) not in ("str", str(SW_STR))}
         flags = "".join("1" if j in counts else "2" if j in given else "0" for j in range(len(pnames)))
         rows.append(f"  {{sw_l{i}, {replay_gen.c_str(flags)}}},\n")
     unused = sorted(set(table) - used)

@@ -173,27 +173,39 @@ static void on_crash(int sig) {
 }
 #endif
 
+/* Characters of the sweep's texts: digits and signs of numbers, separators,
+ * wildcards, letters of codes, and Shift_JIS lead and trail bytes (a lead byte may
+ * fall just before the terminator). */
+static const char alphabet[] = "0123456789 .-+eE,abcAHXYZ\t:;_*?\\\x81\x82\x9f\xe0\xfc\xa0\xff\x40";
+
+/* A new NUL-terminated text of exact length: one of the parameter's own texts, or
+ * random characters, mostly short, sometimes past 255 and past 1024 characters. */
+static char* make_text(struct rng* g, const struct rp_param* p, size_t* length) {
+  if (p->texts) {
+    size_t k = 0;
+    while (p->texts[k]) ++k;
+    const char* t = p->texts[next(g) % k];
+    *length = strlen(t);
+    return strcpy(malloc(*length + 1), t);
+  }
+  uint64_t r = next(g) % 16;
+  size_t n = (size_t)(r < 13 ? next(g) % 24 : r < 15 ? next(g) % 300 : next(g) % 1100);
+  char* s = malloc(n + 1);
+  for (size_t i = 0; i < n; ++i) s[i] = alphabet[next(g) % (sizeof alphabet - 1)];
+  s[n] = 0;
+  *length = n;
+  return s;
+}
+
 /* A buffer of n elements, each element_size bytes, filled with values of its type. */
 static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, int is_count, long nmax,
                   void** strings, int* nstrings) {
   size_t bytes = (size_t)(n > 0 ? n : 0) * size;
   unsigned char* b = malloc(bytes); /* a zero-length array too: any access is seen */
-  static const char alphabet[] = "0123456789 .-+eE,abcXYZ\t:;_*?\\";
   if (p->elem == RP_E_PCHAR) {
     for (long i = 0; i < n; ++i) {
-      size_t len = (size_t)(next(g) % 24);
-      char* s = malloc(len + 1);
-      const char* text = NULL;
-      if (p->texts) {
-        size_t k = 0;
-        while (p->texts[k]) ++k;
-        text = p->texts[next(g) % k];
-        s = realloc(s, strlen(text) + 1);
-        strcpy(s, text);
-      } else {
-        for (size_t c = 0; c < len; ++c) s[c] = alphabet[next(g) % (sizeof alphabet - 1)];
-        s[len] = 0;
-      }
+      size_t len;
+      char* s = make_text(g, p, &len);
       strings[(*nstrings)++] = s;
       memcpy(b + (size_t)i * sizeof(char*), &s, sizeof s);
     }
@@ -247,17 +259,11 @@ static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, 
 
 /* A NUL-terminated string of elements of the parameter's type, allocated exactly. */
 static void* text(struct rng* g, const struct rp_param* p, size_t size, long* len) {
-  static const char alphabet[] = "0123456789 .-+eE,abcXYZ\t:;_*?\\";
-  const char* t = NULL;
-  size_t n = (size_t)(next(g) % 24);
-  if (p->texts) {
-    size_t k = 0;
-    while (p->texts[k]) ++k;
-    t = p->texts[next(g) % k];
-    n = strlen(t);
-  }
+  size_t n;
+  char* t = make_text(g, p, &n);
   unsigned char* b = calloc(n + 1, size);
-  for (size_t i = 0; i < n; ++i) b[i * size] = (unsigned char)(t ? t[i] : alphabet[next(g) % (sizeof alphabet - 1)]);
+  for (size_t i = 0; i < n; ++i) b[i * size] = (unsigned char)t[i];
+  free(t);
   *len = (long)n + 1;
   return b;
 }
@@ -319,9 +325,19 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
       default: break;
     }
   }
+  /* Texts first: a rule may count in a text's characters. */
+  s->lengths(v, len, size);
+  for (int i = 0; i < e->nparams; ++i) {
+    if (e->params[i].kind != RP_K_PTR || heap[i] || len[i] != -1) continue;
+    a[i].p = heap[i] = text(&g, &e->params[i], size[i], &len[i]);
+    v[i] = (double)(len[i] - 1);
+  }
+  long text_len[SW_MAXP];
+  memcpy(text_len, len, sizeof len);
   s->lengths(v, len, size);
   for (int i = 0; i < e->nparams; ++i) {
     const struct rp_param* p = &e->params[i];
+    if (heap[i] && len[i] == -1) len[i] = text_len[i];
     if (p->kind != RP_K_PTR || heap[i]) continue;
     if (len[i] == -2) { /* one OLE string owned by the caller */
       heap[i] = malloc(sizeof(void*));
