@@ -17,7 +17,9 @@ min, parentheses, `a if condition else b`, trunc, floor, ceil, sqrt, fabs, and t
 library's own functions of doubles, so that a count that the function derives from
 its geometry is derived alike; a pointer parameter stands for its first element, a text for its length in characters),
 evaluated in doubles and truncated, or `str`,
-a NUL-terminated string of any length; `given` on an OLE string argument says that
+a NUL-terminated string of any length, `file`, the name of one of the sweep's
+sample files (or of a missing one), `scratch`, the name of a file that the function
+may create (removed after each call); `given` on an OLE string argument says that
 the function takes it over (frees it).  A pointer parameter without a rule is one
 value (one record for a record type, one string for a text).  Names in the table
 that the signatures do not know, and rules that name unknown parameters, are errors.
@@ -34,6 +36,8 @@ import replay_gen  # noqa: E402
 
 SW_STR = -1       # a NUL-terminated string of random length
 SW_BSTR = -2      # one OLE string, allocated by the sweep
+SW_FILE = -3      # the name of one of the sweep's sample files (or of none)
+SW_SCRATCH = -4   # the name of a file that the function may write
 
 
 class TableError(Exception):
@@ -66,8 +70,9 @@ MATH = {"trunc": 1, "floor": 1, "ceil": 1, "sqrt": 1, "fabs": 1}
 
 def c_expr(text, pnames, counts, where, library):
     """C expression of one rule over v[] (the parameters' values as doubles)."""
-    if text == "str":
-        return str(SW_STR)
+    words = {"str": SW_STR, "file": SW_FILE, "scratch": SW_SCRATCH}
+    if text in words:
+        return str(words[text])
 
     def walk(node):
         if isinstance(node, ast.Expression):
@@ -166,7 +171,7 @@ def generate(data, table, table_path):
                 continue
             rule = rules.get(p["name"])
             expr = c_expr(rule, pnames, counts, f"{table_path}:{no}", library) if rule else default_length(p)
-            if expr not in (str(SW_STR), str(SW_BSTR)):
+            if expr not in (str(SW_STR), str(SW_BSTR), str(SW_FILE), str(SW_SCRATCH)):
                 expr = f"sw_length({expr})"
             size = element_bytes(p) if p["pointee"]["kind"] not in ("pointer", "bstr") else "sizeof(void*)"
             lines.append(f"  len[{j}] = {expr}; size[{j}] = {size};\n")

@@ -9,7 +9,7 @@
  * The callers come from the replay's generator (every listed name, nothing written
  * by hand per function); sweep_table.inc adds the lengths (tools/sweep_gen.py).
  *
- * usage: survey_sweep [calls per export] [name] [trace]
+ * usage: survey_sweep [calls per export] [name|all] [trace|time]
  */
 #define _GNU_SOURCE
 #include <float.h>
@@ -19,6 +19,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/time.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "replay.h"
@@ -97,6 +98,13 @@ static long pick_int(struct rng* g, long nmax) {
     case 2: case 3: case 4: case 5: case 6: case 7: return uniform(g, -3, nmax + 4);
     default: return uniform(g, -3, 24);
   }
+}
+
+/* A count: from -3 to 12, now and then one past the sizes of fixed work arrays. */
+static long pick_count(struct rng* g, int unsigned_count) {
+  static const long large[] = {13, 16, 17, 20, 32, 33, 64, 65, 100, 128, 255, 256, 257, 1025};
+  if (next(g) % 16 == 0) return large[next(g) % (sizeof large / sizeof large[0])];
+  return uniform(g, unsigned_count ? 0 : -3, 12);
 }
 
 static long narrow(long v, int bits, int sgn) {
@@ -178,9 +186,69 @@ static void on_crash(int sig) {
  * fall just before the terminator). */
 static const char alphabet[] = "0123456789 .-+eE,abcAHXYZ\t:;_*?\\\x81\x82\x9f\xe0\xfc\xa0\xff\x40";
 
+/* Files for the readers among the exports, written into the current folder at the
+ * start: text with long lines, DXF and grid-file words, CR LF, Ctrl-Z and Shift_JIS
+ * bytes; dBASE-like headers with random fields; an empty and a truncated file. A
+ * file rule picks one of them, a missing one, a wildcard or an empty name. */
+static const char* const sample_files[] = {
+    "sweep_text0.txt", "sweep_text1.txt", "sweep_text2.dxf", "sweep_table0.dbf", "sweep_table1.dbf",
+    "sweep_table2.dbf", "sweep_empty.txt", "sweep_short.dbf", "sweep_missing.txt", "*.dbf", "SWEEP_T?XT0.TXT",
+    "", NULL};
+
+static void write_samples(void) {
+  static const char* const words[] = {"  0", "SECTION", "  2", "HEADER", "TABLES", "BLOCKS", "ENTITIES",
+                                      "CLASSES", "OBJECTS", "ENDSEC", "EOF", "AC1009", "AC1015", "999",
+                                      "53394540", "5339-45-40", "12.345", "-0.5", ",", " ", "\x81\x40"};
+  struct rng g = {12345};
+  for (int f = 0; f < 3; ++f) {
+    FILE* out = fopen(sample_files[f], "wb");
+    if (out == NULL) continue;
+    for (int line = 0; line < 200; ++line) {
+      size_t n = (size_t)(next(&g) % 8 == 0 ? next(&g) % 700 : next(&g) % 4);
+      for (size_t k = 0; k < n; ++k) {
+        if (next(&g) % 3 == 0) fputs(words[next(&g) % (sizeof words / sizeof words[0])], out);
+        else fputc(alphabet[next(&g) % (sizeof alphabet - 1)], out);
+      }
+      fputs(next(&g) % 4 ? "\r\n" : "\n", out);
+      if (f == 1 && line == 150) fputc(26, out);
+    }
+    fclose(out);
+  }
+  for (int f = 3; f < 6; ++f) {
+    FILE* out = fopen(sample_files[f], "wb");
+    if (out == NULL) continue;
+    unsigned char head[32] = {3};
+    for (int k = 1; k < 32; ++k) head[k] = (unsigned char)next(&g);
+    head[8] = (unsigned char)next(&g);
+    head[9] = (unsigned char)(next(&g) % 4);
+    fwrite(head, 1, 32, out);
+    size_t fields = (size_t)(next(&g) % 40);
+    for (size_t k = 0; k < fields; ++k) {
+      unsigned char d[32];
+      for (int c = 0; c < 32; ++c) d[c] = (unsigned char)alphabet[next(&g) % (sizeof alphabet - 1)];
+      if (next(&g) % 2) d[next(&g) % 11] = 0;
+      fwrite(d, 1, f == 5 && k + 1 == fields ? 17 : 32, out);
+    }
+    if (f == 3) fputc(13, out);
+    fclose(out);
+  }
+  FILE* out = fopen(sample_files[6], "wb");
+  if (out) fclose(out);
+  out = fopen(sample_files[7], "wb");
+  if (out) {
+    fwrite("\x03\x7e\x01", 1, 3, out);
+    fclose(out);
+  }
+}
+
 /* A new NUL-terminated text of exact length: one of the parameter's own texts, or
  * random characters, mostly short, sometimes past 255 and past 1024 characters. */
-static char* make_text(struct rng* g, const struct rp_param* p, size_t* length) {
+static char* make_text(struct rng* g, const struct rp_param* p, size_t* length, int file) {
+  if (file) {
+    const char* t = sample_files[next(g) % (sizeof sample_files / sizeof sample_files[0] - 1)];
+    *length = strlen(t);
+    return strcpy(malloc(*length + 1), t);
+  }
   if (p->texts) {
     size_t k = 0;
     while (p->texts[k]) ++k;
@@ -199,13 +267,13 @@ static char* make_text(struct rng* g, const struct rp_param* p, size_t* length) 
 
 /* A buffer of n elements, each element_size bytes, filled with values of its type. */
 static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, int is_count, long nmax,
-                  void** strings, int* nstrings) {
+                  void** strings, int* nstrings, int file) {
   size_t bytes = (size_t)(n > 0 ? n : 0) * size;
   unsigned char* b = malloc(bytes); /* a zero-length array too: any access is seen */
   if (p->elem == RP_E_PCHAR) {
     for (long i = 0; i < n; ++i) {
       size_t len;
-      char* s = make_text(g, p, &len);
+      char* s = make_text(g, p, &len, file);
       strings[(*nstrings)++] = s;
       memcpy(b + (size_t)i * sizeof(char*), &s, sizeof s);
     }
@@ -258,9 +326,9 @@ static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, 
 }
 
 /* A NUL-terminated string of elements of the parameter's type, allocated exactly. */
-static void* text(struct rng* g, const struct rp_param* p, size_t size, long* len) {
+static void* text(struct rng* g, const struct rp_param* p, size_t size, long* len, int file) {
   size_t n;
-  char* t = make_text(g, p, &n);
+  char* t = make_text(g, p, &n, file);
   unsigned char* b = calloc(n + 1, size);
   for (size_t i = 0; i < n; ++i) b[i * size] = (unsigned char)t[i];
   free(t);
@@ -278,7 +346,7 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
   size_t size[SW_MAXP] = {0};
   void* heap[SW_MAXP] = {0};
   void* strings[4096];
-  int nstrings = 0;
+  int nstrings = 0, scratch = 0;
   void* bstr[SW_MAXP] = {0};
   long nmax = -1;
   memset(a, 0, sizeof current.a);
@@ -289,14 +357,14 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
   for (int i = 0; i < e->nparams; ++i) {
     const struct rp_param* p = &e->params[i];
     if (s->counts[i] != '1') continue;
-    long c = uniform(&g, p->kind == RP_K_INT && !p->sgn ? 0 : -3, 12);
+    long c = pick_count(&g, p->kind == RP_K_INT && !p->sgn);
     if (p->kind == RP_K_INT) {
       a[i].i = (int32_t)(a[i].l = c);
       v[i] = (double)c;
     } else if (p->kind == RP_K_F64) {
       a[i].d = v[i] = (double)c;
     } else if (p->kind == RP_K_PTR) {
-      heap[i] = fill(&g, p, 1, (size_t)elem_bits(p->elem) / 8, 1, 0, strings, &nstrings);
+      heap[i] = fill(&g, p, 1, (size_t)elem_bits(p->elem) / 8, 1, 0, strings, &nstrings, 0);
       v[i] = p->elem == RP_E_I16 ? *(int16_t*)heap[i] : *(int32_t*)heap[i];
       a[i].p = heap[i];
       current.len[i] = 1;
@@ -317,7 +385,7 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
       case RP_K_F32: v[i] = a[i].f = (float)pick_double(&g, p->lo, p->hi); break;
       case RP_K_BSTR: {
         long n;
-        char* t = text(&g, p, 1, &n);
+        char* t = text(&g, p, 1, &n, 0);
         bstr[i] = a[i].p = rp_new_bstr(t, (uint32_t)n - 1);
         free(t);
         break;
@@ -328,8 +396,9 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
   /* Texts first: a rule may count in a text's characters. */
   s->lengths(v, len, size);
   for (int i = 0; i < e->nparams; ++i) {
-    if (e->params[i].kind != RP_K_PTR || heap[i] || len[i] != -1) continue;
-    a[i].p = heap[i] = text(&g, &e->params[i], size[i], &len[i]);
+    if (e->params[i].kind != RP_K_PTR || heap[i] || (len[i] != -1 && len[i] != -3)) continue;
+    if (e->params[i].elem == RP_E_PCHAR) continue;
+    a[i].p = heap[i] = text(&g, &e->params[i], size[i], &len[i], len[i] == -3);
     v[i] = (double)(len[i] - 1);
   }
   long text_len[SW_MAXP];
@@ -343,10 +412,24 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
       heap[i] = malloc(sizeof(void*));
       void* b = rp_new_bstr("abc", 3);
       memcpy(heap[i], &b, sizeof b);
-    } else if (len[i] == -1) {
-      heap[i] = text(&g, p, size[i], &len[i]);
+    } else if (len[i] == -4) { /* the name of a file to write, removed after the call */
+      scratch = 1;
+      heap[i] = fill(&g, p, 1, size[i], 0, nmax, strings, &nstrings, 0);
+      char* name = strcpy(malloc(sizeof "sweep_scratch.out"), "sweep_scratch.out");
+      if (p->elem == RP_E_PCHAR) {
+        free(strings[--nstrings]);
+        strings[nstrings++] = name;
+        memcpy(heap[i], &name, sizeof name);
+      } else {
+        free(heap[i]);
+        heap[i] = name;
+      }
+      len[i] = (long)sizeof "sweep_scratch.out";
+    } else if (len[i] == -3) {
+      heap[i] = fill(&g, p, 1, size[i], 0, nmax, strings, &nstrings, 1);
+      len[i] = 1;
     } else {
-      heap[i] = fill(&g, p, len[i], size[i], 0, nmax, strings, &nstrings);
+      heap[i] = fill(&g, p, len[i], size[i], 0, nmax, strings, &nstrings, 0);
     }
     a[i].p = heap[i];
   }
@@ -358,6 +441,7 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
   e->call(fn, a, &r);
   ++progress;
   if (e->ret == RP_R_BSTR && r.p) rp_free_bstr(r.p);
+  if (scratch) remove("sweep_scratch.out");
 
   for (int i = 0; i < e->nparams; ++i) {
     if (e->params[i].kind == RP_K_PTR && len[i] == -2) {
@@ -374,9 +458,11 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
 int main(int argc, char** argv) {
   int calls = argc > 1 ? atoi(argv[1]) : SW_DEFAULT_CALLS;
   const char* only = argc > 2 && strcmp(argv[2], "all") != 0 ? argv[2] : NULL;
-  trace = argc > 3;
+  trace = argc > 3 && strcmp(argv[3], "trace") == 0;
+  int timing = argc > 3 && strcmp(argv[3], "time") == 0;
   /* Headless: the window helpers find no desktop and touch nothing. */
   unsetenv("DISPLAY");
+  write_samples();
 #ifdef SW_ASAN
   __sanitizer_set_death_callback(describe);
 #else
@@ -403,7 +489,12 @@ int main(int argc, char** argv) {
       fprintf(stderr, "sweep: %s does not bind\n", e->name);
       return 1;
     }
+    struct timespec t0, t1;
+    clock_gettime(CLOCK_MONOTONIC, &t0);
     for (int vec = 0; vec < calls; ++vec, ++total) sweep_one(e, &sw_exports[k], fn, vec);
+    clock_gettime(CLOCK_MONOTONIC, &t1);
+    double ms = (double)(t1.tv_sec - t0.tv_sec) * 1e3 + (double)(t1.tv_nsec - t0.tv_nsec) * 1e-6;
+    if (timing) printf("%9.1f ms %s\n", ms, e->name);
     ++swept;
   }
   current.e = NULL;
