@@ -9,7 +9,8 @@
  * The callers come from the replay's generator (every listed name, nothing written
  * by hand per function); sweep_table.inc adds the lengths (tools/sweep_gen.py).
  *
- * usage: survey_sweep [calls per export] [name|all] [trace|time]
+ * usage: survey_sweep [calls per export] [name|all] [trace|time|shrink=<parameter index>]
+ * (shrink checks the table: one element less than a rule gives should be seen)
  */
 #define _GNU_SOURCE
 #include <float.h>
@@ -134,6 +135,7 @@ static struct {
 } current;
 static volatile sig_atomic_t progress;
 static int trace; /* describe every call before making it */
+static int shrink = -1; /* a parameter whose arrays are made one element short */
 
 static void describe(void) {
   const struct rp_export* e = current.e;
@@ -241,15 +243,15 @@ static void write_samples(void) {
   }
 }
 
-/* A new NUL-terminated text of exact length: one of the parameter's own texts, or
- * random characters, mostly short, sometimes past 255 and past 1024 characters. */
+/* A new NUL-terminated text of exact length: mostly one of the parameter's own
+ * texts where it has some, else random characters, mostly short, sometimes past 255 and past 1024 characters. */
 static char* make_text(struct rng* g, const struct rp_param* p, size_t* length, int file) {
   if (file) {
     const char* t = sample_files[next(g) % (sizeof sample_files / sizeof sample_files[0] - 1)];
     *length = strlen(t);
     return strcpy(malloc(*length + 1), t);
   }
-  if (p->texts) {
+  if (p->texts && next(g) % 4 != 0) {
     size_t k = 0;
     while (p->texts[k]) ++k;
     const char* t = p->texts[next(g) % k];
@@ -395,6 +397,7 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
   }
   /* Texts first: a rule may count in a text's characters. */
   s->lengths(v, len, size);
+  if (shrink >= 0 && len[shrink] > 0) --len[shrink];
   for (int i = 0; i < e->nparams; ++i) {
     if (e->params[i].kind != RP_K_PTR || heap[i] || (len[i] != -1 && len[i] != -3)) continue;
     if (e->params[i].elem == RP_E_PCHAR) continue;
@@ -404,6 +407,7 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
   long text_len[SW_MAXP];
   memcpy(text_len, len, sizeof len);
   s->lengths(v, len, size);
+  if (shrink >= 0 && len[shrink] > 0) --len[shrink];
   for (int i = 0; i < e->nparams; ++i) {
     const struct rp_param* p = &e->params[i];
     if (heap[i] && len[i] == -1) len[i] = text_len[i];
@@ -460,6 +464,7 @@ int main(int argc, char** argv) {
   const char* only = argc > 2 && strcmp(argv[2], "all") != 0 ? argv[2] : NULL;
   trace = argc > 3 && strcmp(argv[3], "trace") == 0;
   int timing = argc > 3 && strcmp(argv[3], "time") == 0;
+  if (argc > 3 && strncmp(argv[3], "shrink=", 7) == 0) shrink = atoi(argv[3] + 7);
   /* Headless: the window helpers find no desktop and touch nothing. */
   unsetenv("DISPLAY");
   write_samples();
