@@ -233,12 +233,16 @@ def main():
     args = ap.parse_args()
     with open(args.signatures, encoding="utf-8") as f:
         data = json.load(f)
-    text = generate(data, args.vectors)
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
+    write_if_changed(args.out, generate(data, args.vectors))
+
+
+def write_if_changed(path, text):
+    """Writes text to path unless it holds it already (nothing to rebuild then)."""
+    if os.path.exists(path):
+        with open(path, encoding="utf-8") as f:
             if f.read() == text:
                 return
-    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
 
 

@@ -202,12 +202,7 @@ def main():
         text = generate(data, read_table(args.lengths), args.lengths)
     except TableError as err:
         sys.exit(str(err))
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+    replay_gen.write_if_changed(args.out, text)
 
 
 if __name__ == "__main__":

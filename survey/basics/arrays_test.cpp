@@ -121,26 +121,22 @@ TEST(Rot, PositionKBecomesFirst) {
 
 // A position outside 1..n writes nothing at all (it used to place elements before
 // or after dst).
+template <class T, class Rot>
+void expect_rot_writes_nothing(Rot rot, int16_t k) {
+  const T src[] = {1, 2, 3};
+  T dst[5] = {7, 7, 7, 7, 7};
+  rot(3, src, k, dst + 1);
+  for (T v : dst) EXPECT_EQ(v, T(7));
+}
+
 TEST(Rot, PositionOutsideTheArrayWritesNothing) {
   for (int16_t k : {int16_t(-32768), int16_t(-3), int16_t(0), int16_t(4), int16_t(5), int16_t(9),
                     int16_t(32767)}) {
     SCOPED_TRACE(k);
-    const int16_t isrc[] = {1, 2, 3};
-    int16_t idst[5] = {7, 7, 7, 7, 7};
-    imat_rot(3, isrc, k, idst + 1);
-    for (int16_t v : idst) EXPECT_EQ(v, 7);
-    const float fsrc[] = {1, 2, 3};
-    float fdst[5] = {7, 7, 7, 7, 7};
-    fmat_rot(3, fsrc, k, fdst + 1);
-    for (float v : fdst) EXPECT_EQ(v, 7.0f);
-    const int32_t lsrc[] = {1, 2, 3};
-    int32_t ldst[5] = {7, 7, 7, 7, 7};
-    lmat_rot(3, lsrc, k, ldst + 1);
-    for (int32_t v : ldst) EXPECT_EQ(v, 7);
-    const double dsrc[] = {1, 2, 3};
-    double ddst[5] = {7, 7, 7, 7, 7};
-    dmat_rot(3, dsrc, k, ddst + 1);
-    for (double v : ddst) EXPECT_EQ(v, 7.0);
+    expect_rot_writes_nothing<int16_t>(imat_rot, k);
+    expect_rot_writes_nothing<float>(fmat_rot, k);
+    expect_rot_writes_nothing<int32_t>(lmat_rot, k);
+    expect_rot_writes_nothing<double>(dmat_rot, k);
   }
 }
 

@@ -58,19 +58,8 @@ struct sw_export {
 
 enum { SW_MAXP = 32, SW_HANG_SECONDS = 4, SW_DEFAULT_CALLS = 160 };
 
-struct rng {
-  uint64_t s;
-};
-
-static uint64_t next(struct rng* g) {
-  uint64_t z = (g->s += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
-
 static long uniform(struct rng* g, long lo, long hi) {
-  return hi < lo ? lo : lo + (long)(next(g) % (uint64_t)(hi - lo + 1));
+  return hi < lo ? lo : lo + (long)(rp_next(g) % (uint64_t)(hi - lo + 1));
 }
 
 static double pick_double(struct rng* g, double lo, double hi) {
@@ -79,11 +68,11 @@ static double pick_double(struct rng* g, double lo, double hi) {
                                    -32769.0, 2147483648.0};
   static const double special[] = {0.5, 1.0, -1.0, 2.0, 90.0, 180.0, 360.0, 3.141592653589793,
                                    6.283185307179586, 1e-9, 100.0, 0.0001};
-  double u = (double)(next(g) >> 11) * (1.0 / 9007199254740992.0);
-  switch (next(g) % 8) {
-    case 0: return extreme[next(g) % (sizeof extreme / sizeof extreme[0])];
+  double u = (double)(rp_next(g) >> 11) * (1.0 / 9007199254740992.0);
+  switch (rp_next(g) % 8) {
+    case 0: return extreme[rp_next(g) % (sizeof extreme / sizeof extreme[0])];
     case 1: return (double)uniform(g, -3, 24);
-    case 2: return special[next(g) % (sizeof special / sizeof special[0])];
+    case 2: return special[rp_next(g) % (sizeof special / sizeof special[0])];
     case 3: case 4: return -1000.0 + u * 2000.0;
     default: return lo + u * (hi - lo);
   }
@@ -94,8 +83,8 @@ static double pick_double(struct rng* g, double lo, double hi) {
 static long pick_int(struct rng* g, long nmax) {
   static const long extreme[] = {-32768, 32767, -1, 0, 1, 255, 256, 1000, 65535, 100000,
                                  -2147483647L - 1, 2147483647L};
-  switch (next(g) % 16) {
-    case 0: case 1: return extreme[next(g) % (sizeof extreme / sizeof extreme[0])];
+  switch (rp_next(g) % 16) {
+    case 0: case 1: return extreme[rp_next(g) % (sizeof extreme / sizeof extreme[0])];
     case 2: case 3: case 4: case 5: case 6: case 7: return uniform(g, -3, nmax + 4);
     default: return uniform(g, -3, 24);
   }
@@ -104,7 +93,7 @@ static long pick_int(struct rng* g, long nmax) {
 /* A count: from -3 to 12, now and then one past the sizes of fixed work arrays. */
 static long pick_count(struct rng* g, int unsigned_count) {
   static const long large[] = {13, 16, 17, 20, 32, 33, 64, 65, 100, 128, 255, 256, 257, 1025};
-  if (next(g) % 16 == 0) return large[next(g) % (sizeof large / sizeof large[0])];
+  if (rp_next(g) % 16 == 0) return large[rp_next(g) % (sizeof large / sizeof large[0])];
   return uniform(g, unsigned_count ? 0 : -3, 12);
 }
 
@@ -206,12 +195,12 @@ static void write_samples(void) {
     FILE* out = fopen(sample_files[f], "wb");
     if (out == NULL) continue;
     for (int line = 0; line < 200; ++line) {
-      size_t n = (size_t)(next(&g) % 8 == 0 ? next(&g) % 700 : next(&g) % 4);
+      size_t n = (size_t)(rp_next(&g) % 8 == 0 ? rp_next(&g) % 700 : rp_next(&g) % 4);
       for (size_t k = 0; k < n; ++k) {
-        if (next(&g) % 3 == 0) fputs(words[next(&g) % (sizeof words / sizeof words[0])], out);
-        else fputc(alphabet[next(&g) % (sizeof alphabet - 1)], out);
+        if (rp_next(&g) % 3 == 0) fputs(words[rp_next(&g) % (sizeof words / sizeof words[0])], out);
+        else fputc(alphabet[rp_next(&g) % (sizeof alphabet - 1)], out);
       }
-      fputs(next(&g) % 4 ? "\r\n" : "\n", out);
+      fputs(rp_next(&g) % 4 ? "\r\n" : "\n", out);
       if (f == 1 && line == 150) fputc(26, out);
     }
     fclose(out);
@@ -220,15 +209,15 @@ static void write_samples(void) {
     FILE* out = fopen(sample_files[f], "wb");
     if (out == NULL) continue;
     unsigned char head[32] = {3};
-    for (int k = 1; k < 32; ++k) head[k] = (unsigned char)next(&g);
-    head[8] = (unsigned char)next(&g);
-    head[9] = (unsigned char)(next(&g) % 4);
+    for (int k = 1; k < 32; ++k) head[k] = (unsigned char)rp_next(&g);
+    head[8] = (unsigned char)rp_next(&g);
+    head[9] = (unsigned char)(rp_next(&g) % 4);
     fwrite(head, 1, 32, out);
-    size_t fields = (size_t)(next(&g) % 40);
+    size_t fields = (size_t)(rp_next(&g) % 40);
     for (size_t k = 0; k < fields; ++k) {
       unsigned char d[32];
-      for (int c = 0; c < 32; ++c) d[c] = (unsigned char)alphabet[next(&g) % (sizeof alphabet - 1)];
-      if (next(&g) % 2) d[next(&g) % 11] = 0;
+      for (int c = 0; c < 32; ++c) d[c] = (unsigned char)alphabet[rp_next(&g) % (sizeof alphabet - 1)];
+      if (rp_next(&g) % 2) d[rp_next(&g) % 11] = 0;
       fwrite(d, 1, f == 5 && k + 1 == fields ? 17 : 32, out);
     }
     if (f == 3) fputc(13, out);
@@ -247,21 +236,21 @@ static void write_samples(void) {
  * texts where it has some, else random characters, mostly short, sometimes past 255 and past 1024 characters. */
 static char* make_text(struct rng* g, const struct rp_param* p, size_t* length, int file) {
   if (file) {
-    const char* t = sample_files[next(g) % (sizeof sample_files / sizeof sample_files[0] - 1)];
+    const char* t = sample_files[rp_next(g) % (sizeof sample_files / sizeof sample_files[0] - 1)];
     *length = strlen(t);
     return strcpy(malloc(*length + 1), t);
   }
-  if (p->texts && next(g) % 4 != 0) {
+  if (p->texts && rp_next(g) % 4 != 0) {
     size_t k = 0;
     while (p->texts[k]) ++k;
-    const char* t = p->texts[next(g) % k];
+    const char* t = p->texts[rp_next(g) % k];
     *length = strlen(t);
     return strcpy(malloc(*length + 1), t);
   }
-  uint64_t r = next(g) % 16;
-  size_t n = (size_t)(r < 13 ? next(g) % 24 : r < 15 ? next(g) % 300 : next(g) % 1100);
+  uint64_t r = rp_next(g) % 16;
+  size_t n = (size_t)(r < 13 ? rp_next(g) % 24 : r < 15 ? rp_next(g) % 300 : rp_next(g) % 1100);
   char* s = malloc(n + 1);
-  for (size_t i = 0; i < n; ++i) s[i] = alphabet[next(g) % (sizeof alphabet - 1)];
+  for (size_t i = 0; i < n; ++i) s[i] = alphabet[rp_next(g) % (sizeof alphabet - 1)];
   s[n] = 0;
   *length = n;
   return s;
@@ -282,11 +271,11 @@ static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, 
     return b;
   }
   if (p->elem == RP_E_CHAR) {
-    for (size_t c = 0; c < bytes; ++c) b[c] = (unsigned char)alphabet[next(g) % (sizeof alphabet - 1)];
+    for (size_t c = 0; c < bytes; ++c) b[c] = (unsigned char)alphabet[rp_next(g) % (sizeof alphabet - 1)];
     if (p->texts && bytes > 0) {
       size_t k = 0;
       while (p->texts[k]) ++k;
-      const char* text = p->texts[next(g) % k];
+      const char* text = p->texts[rp_next(g) % k];
       memcpy(b, text, SW_MIN(strlen(text), bytes - 1));
     }
     if (bytes > 0) b[bytes > 1 ? uniform(g, (long)bytes / 2, (long)bytes - 1) : 0] = 0;
@@ -321,7 +310,7 @@ static void* fill(struct rng* g, const struct rp_param* p, long n, size_t size, 
         break;
       }
       default:
-        for (size_t k = 0; k < size; ++k) at[k] = (unsigned char)next(g);
+        for (size_t k = 0; k < size; ++k) at[k] = (unsigned char)rp_next(g);
     }
   }
   return b;
