@@ -14,6 +14,7 @@ packages=(
   geographiclib-tools libgeographiclib-dev     # GeographicLib: reference geodesy (test)
   python3-sympy python3-mpmath python3-numpy   # exact and high-precision reference tables (test generators)
   python3-scipy python3-ezdxf                  # reference special functions; DXF test drawings
+  python3-pyproj python3-pip python3-venv      # Python module: benchmark reference; pip install ./python
   libgsl-dev libgmp-dev liberfa-dev            # reference statistics, exact rationals, sidereal time (test)
   xvfb xauth xdg-user-dirs libxcb1-dev         # window helpers tested on a virtual X display
   clang libclang-rt-14-dev                     # libFuzzer targets of the file readers

@@ -18,6 +18,7 @@
 #include "basics/text.h"
 #include "basics/trig.h"
 #include "basics/units.h"
+#include "batch/batch.h"
 #include "geodesy/astronomy.h"
 #include "geodesy/datum.h"
 #include "geodesy/distance.h"

@@ -14,17 +14,26 @@ signature broken into types that a caller can marshal:
      "decorated": true, "decoration_bytes": 16, "alias_of": null,
      "flags": [], "linux_only": false, "stack_bytes": 16,
      "returns": {"c": "void", "kind": "void"},
-     "params": [{"name": "kind", "c": "int16_t", "kind": "int", "bits": 16, "signed": true}, ...]}
+     "params": [{"name": "kind", "c": "int16_t", "kind": "int", "bits": 16, "signed": true}, ...],
+     "doc": "Meridian arc length from the equator to latitude phi, metres."}
+
+doc is the function's comment in its header (see header_docs for which comment
+belongs to which declaration).  Beside "exports", "families" maps each family heading
+of the export list, in list order, to its headers and their leading comments:
+
+    "families": {"geodesy/ellipsoid": {"headers": ["geodesy/ellipsoid.h"], "doc": "..."}}
 
 Type kinds: void, int (bits, signed), float (32), double (64), char (8, signed),
 bstr, struct (name, bytes, element type) and pointer (const, pointee: a type).
 stack_bytes is what a stdcall callee pops: each argument rounded up to 4 bytes.
 """
 import argparse
+import bisect
 import json
 import os
 import re
 import sys
+import textwrap
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import exports  # noqa: E402  (the export list's own parser)
@@ -103,9 +112,108 @@ def slot_bytes(t):
     return 4
 
 
+COMMENT = re.compile(r"/\*.*?\*/|//[^\n]*", re.S)
+
+
+def blank_comments(text):
+    """The text with every comment replaced by spaces (newlines kept), so that offsets
+    and line numbers still match the original; and the comments as (start, end)."""
+    spans = [(m.start(), m.end()) for m in COMMENT.finditer(text)]
+    out, last = [], 0
+    for a, b in spans:
+        out.append(text[last:a])
+        out.append(re.sub(r"[^\n]", " ", text[a:b]))
+        last = b
+    out.append(text[last:])
+    return "".join(out), spans
+
+
+def comment_text(raw):
+    """The words of one comment: markers and the leading ` * ` of each line removed,
+    common indentation of the continuation lines removed, outer blank lines dropped."""
+    if raw.startswith("//"):
+        lines = [raw[2:]]
+    else:
+        lines = raw[2:-2].split("\n")
+    first, rest = lines[0].strip(), []
+    for line in lines[1:]:
+        line = line.rstrip()
+        stripped = line.lstrip()
+        if stripped == "*":
+            line = ""
+        elif stripped.startswith("* "):
+            line = stripped[2:]
+        rest.append(line)
+    rest = textwrap.dedent("\n".join(rest)).split("\n") if rest else []
+    lines = [first] + [r.rstrip() for r in rest]
+    while lines and not lines[0]:
+        lines.pop(0)
+    while lines and not lines[-1]:
+        lines.pop()
+    return "\n".join(lines)
+
+
+def sentence_case(doc):
+    """A header's description runs on from its file name in lower case: capitalise it,
+    unless its first word is a name written with capitals (dBASE)."""
+    first = doc.split(None, 1)[0] if doc.strip() else ""
+    return doc[:1].upper() + doc[1:] if first.islower() else doc
+
+
+def header_docs(text):
+    """(file comment, {function name: comment}) of one header's text.
+
+    The file comment is a comment that opens the file (its `name.h - ` prefix dropped,
+    the rest capitalised).
+    A declaration's comment is the comment on the lines directly above it; declarations
+    that follow one another without a blank line share the comment above the first of
+    them (one comment for a group of related functions).  A comment after the `;` on
+    the declaration's last line is added below as that function's own note.  Adjacent
+    `//` lines form one comment."""
+    code, spans = blank_comments(text)
+    line_starts = [0] + [m.end() for m in re.finditer("\n", text)]
+
+    def line_of(pos):
+        return bisect.bisect_right(line_starts, pos) - 1
+
+    # Comment blocks as [first line, last line, start offset, text, trailing, line comment].
+    blocks = []
+    for a, b in spans:
+        first, last = line_of(a), line_of(b - 1)
+        trailing = code[line_starts[first]:a].strip() != ""
+        slashes = text.startswith("//", a)
+        prev = blocks[-1] if blocks else None
+        if slashes and not trailing and prev and prev[5] and not prev[4] and prev[1] == first - 1:
+            prev[1] = last
+            prev[3] += "\n" + comment_text(text[a:b])
+        else:
+            blocks.append([first, last, a, comment_text(text[a:b]), trailing, slashes])
+    above_code = {c[1]: c for c in blocks if not c[4]}  # last line -> comment on its own lines
+    after_code = {}  # first line -> comments after code on it
+    for c in blocks:
+        if c[4]:
+            after_code.setdefault(c[0], []).append(c)
+    file_doc = ""
+    if spans and code[:spans[0][0]].strip() == "":
+        file_doc = sentence_case(re.sub(r"^[\w./-]+\.h\s+-\s+", "", blocks[0][3]))
+    docs, shared = {}, {}  # shared: last line of a declaration -> its group's comment
+    for m in DECL.finditer(code):
+        first, last = line_of(m.start()), line_of(m.end() - 1)
+        lead = ""
+        if first - 1 in shared:
+            lead = shared[first - 1]
+        elif first - 1 in above_code and code[line_starts[first - 1]:line_starts[first]].strip() == "":
+            lead = above_code[first - 1][3]
+        shared[last] = lead
+        notes = [c[3] for c in after_code.get(last, []) if c[2] >= m.end()]
+        docs[m.group("name")] = "\n".join(t for t in [lead] + notes if t)
+    return file_doc, docs
+
+
 def declarations(root):
-    """name -> (header, return C type, [(param name, C type)], stdcall?) of every public header."""
-    found = {}
+    """name -> (header, return C type, [(param name, C type)], stdcall?, comment) of every
+    public header, and header -> the header's own leading comment."""
+    found, heads = {}, {}
     for dirpath, _, files in sorted(os.walk(root)):
         for f in sorted(files):
             if not f.endswith(".h"):
@@ -113,14 +221,16 @@ def declarations(root):
             path = os.path.join(dirpath, f)
             with open(path, encoding="utf-8") as fh:
                 text = fh.read()
-            text = re.sub(r"/\*.*?\*/", " ", text, flags=re.S)
-            text = re.sub(r"//[^\n]*", " ", text)
+            code, _ = blank_comments(text)
+            file_doc, docs = header_docs(text)
             rel = os.path.relpath(path, root).replace(os.sep, "/")
-            for m in DECL.finditer(text):
+            heads[rel] = file_doc
+            for m in DECL.finditer(code):
                 args = " ".join(m.group("args").split())
                 params = [] if args in ("", "void") else [split_param(a) for a in args.split(",")]
-                found[m.group("name")] = (rel, " ".join(m.group("ret").split()), params, bool(m.group("call")))
-    return found
+                found[m.group("name")] = (rel, " ".join(m.group("ret").split()), params,
+                                          bool(m.group("call")), docs.get(m.group("name"), ""))
+    return found, heads
 
 
 def families(list_path):
@@ -137,7 +247,7 @@ def families(list_path):
 
 def describe(root, list_path):
     entries, by_name = exports.parse(list_path)
-    decls = declarations(root)
+    decls, _ = declarations(root)
     heads = families(list_path)
     out, errors = [], []
     for e in entries:
@@ -145,7 +255,7 @@ def describe(root, list_path):
         if fn not in decls:
             errors.append(f"{list_path}:{e.line}: {e.name}: no SURVEY_API declaration of {fn}")
             continue
-        header, ret, params, stdcall = decls[fn]
+        header, ret, params, stdcall, doc = decls[fn]
         try:
             ptypes = [dict(name=n, c=c, **parse_type(c)) for n, c in params]
             rtype = dict(c=ret, **parse_type(ret))
@@ -167,10 +277,33 @@ def describe(root, list_path):
             "stack_bytes": sum(slot_bytes(p) for p in ptypes),
             "returns": rtype,
             "params": ptypes,
+            "doc": doc,
         })
     if errors:
         raise SignatureError("\n".join(errors))
     return out
+
+
+def c_declaration(entry):
+    """An entry's C declaration as its header writes it, without the export and
+    calling-convention macros and the final `;`: "void Wcalcb(int16_t kind, ...)"."""
+    params = ", ".join(f"{p['c']} {p['name']}" for p in entry["params"]) or "void"
+    return f"{entry['returns']['c']} {entry['function']}({params})"
+
+
+def document(root, list_path):
+    """The whole description: every export, and per family (in export-list order) its
+    headers and their leading comments."""
+    out = describe(root, list_path)
+    _, head_docs = declarations(root)
+    fams = {}
+    for e in out:
+        f = fams.setdefault(e["family"], {"headers": [], "doc": ""})
+        if e["header"] not in f["headers"]:
+            f["headers"].append(e["header"])
+    for f in fams.values():
+        f["doc"] = "\n\n".join(head_docs[h] for h in f["headers"] if head_docs[h])
+    return {"exports": out, "families": fams}
 
 
 def main():
@@ -180,17 +313,11 @@ def main():
     ap.add_argument("--out", required=True, help="JSON file to write")
     args = ap.parse_args()
     try:
-        data = {"exports": describe(args.headers, args.list)}
+        data = document(args.headers, args.list)
     except SignatureError as err:
         sys.exit(str(err))
-    text = json.dumps(data, indent=1) + "\n"
-    if os.path.exists(args.out):
-        with open(args.out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
     os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
-    with open(args.out, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+    exports.write(args.out, json.dumps(data, indent=1) + "\n")
 
 
 if __name__ == "__main__":

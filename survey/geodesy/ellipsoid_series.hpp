@@ -5,8 +5,8 @@
 // Every quantity that depends on the ellipsoid alone (eccentricities, polar
 // radius, series coefficients) is a compile-time constant, evaluated with the
 // same operations, in the same order, as the run-time parameter functions
-// risin1, risin2 and kyokuhan would give (GCC folds std::sqrt in constant
-// expressions with correct rounding, as the hardware square root rounds).
+// risin1, risin2 and kyokuhan would give (square roots through const_sqrt, which
+// rounds in constant expressions as the hardware square root does).
 // Integer powers are repeated products taken from the left: x^4 = ((x*x)*x)*x.
 #ifndef SURVEY_GEODESY_ELLIPSOID_SERIES_HPP
 #define SURVEY_GEODESY_ELLIPSOID_SERIES_HPP
@@ -14,12 +14,14 @@
 #include <cmath>
 #include <cstdint>
 
+#include "../basics/const_sqrt.hpp"
+
 namespace survey::geodesy {
 
 // First eccentricity e = sqrt(2F - 1) / F of inverse flattening F.
-constexpr double first_eccentricity(double F) { return std::sqrt(2.0 * F - 1.0) / F; }
+constexpr double first_eccentricity(double F) { return detail::const_sqrt(2.0 * F - 1.0) / F; }
 // Second eccentricity e' = sqrt(2F - 1) / (F - 1).
-constexpr double second_eccentricity(double F) { return std::sqrt(2.0 * F - 1.0) / (F - 1.0); }
+constexpr double second_eccentricity(double F) { return detail::const_sqrt(2.0 * F - 1.0) / (F - 1.0); }
 // Polar radius of curvature c = a F / (F - 1) = a / (1 - f).
 constexpr double polar_radius(double a, double F) { return a * F / (F - 1.0); }
 
