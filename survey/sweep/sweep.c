@@ -56,7 +56,7 @@ struct sw_export {
 #include <sanitizer/common_interface_defs.h>
 #endif
 
-enum { SW_MAXP = 32, SW_HANG_SECONDS = 4, SW_DEFAULT_CALLS = 160 };
+enum { SW_MAXP = 32, SW_HANG_SECONDS = 10, SW_DEFAULT_CALLS = 160 };
 
 static long uniform(struct rng* g, long lo, long hi) {
   return hi < lo ? lo : lo + (long)(rp_next(g) % (uint64_t)(hi - lo + 1));
