@@ -21,8 +21,11 @@ a NUL-terminated string of any length, `file`, the name of one of the sweep's
 sample files (or of a missing one), `scratch`, the name of a file that the function
 may create (removed after each call); `given` on an OLE string argument says that
 the function takes it over (frees it).  A pointer parameter without a rule is one
-value (one record for a record type, one string for a text).  Names in the table
-that the signatures do not know, and rules that name unknown parameters, are errors.
+value (one record for a record type, one string for a text).  A line
+`@nullable header ...` says that every text argument of the functions declared in
+those headers may be NULL (or the address of NULL) and reads as empty then.  Names
+in the table that the signatures do not know, and rules that name unknown parameters,
+are errors.
 """
 import argparse
 import ast
@@ -53,6 +56,9 @@ def read_table(path):
             if not line:
                 continue
             name, _, rest = line.partition(" ")
+            if name == "@nullable":
+                table.setdefault(name, (no, set()))[1].update(rest.split())
+                continue
             rules = {}
             for w in re.split(r"\s+(?=\w+=(?!=))", rest.strip()) if rest.strip() else []:
                 m = re.fullmatch(r"(\w+)=(?!=)(.+)", w)
@@ -144,6 +150,10 @@ def default_length(p):
 def generate(data, table, table_path):
     text = replay_gen.generate(data, 1, linux_only=True)
     exports = data["exports"]
+    no, nullable = table.pop("@nullable", (0, set()))
+    unknown = nullable - {e["header"] for e in exports}
+    if unknown:
+        raise TableError(f"{table_path}:{no}: no exports declared in {', '.join(sorted(unknown))}")
     used = set()
     library = {e["function"]: len(e["params"]) for e in exports
                if e["returns"]["kind"] == "double" and not e["flags"] and not e["alias_of"]
@@ -181,7 +191,11 @@ def generate(data, table, table_path):
         # A text that a rule names counts in its length, known once it is written.
         counts = {j for j in counts if e["params"][j]["kind"] != "pointer"
                   or rules.get(pnames[j], default_length(e["params"][j])) not in ("str", str(SW_STR))}
-        flags = "".join("1" if j in counts else "2" if j in given else "0" for j in range(len(pnames)))
+        texts = {j for j, p in enumerate(e["params"])
+                 if e["header"] in nullable and p["kind"] == "pointer"
+                 and "char" in (p["pointee"]["kind"], p["pointee"].get("pointee", {}).get("kind"))}
+        flags = "".join("1" if j in counts else "2" if j in given else "3" if j in texts else "0"
+                        for j in range(len(pnames)))
         rows.append(f"  {{sw_l{i}, {replay_gen.c_str(flags)}}},\n")
     unused = sorted(set(table) - used)
     if unused:

@@ -39,7 +39,8 @@ static long sw_length(double v) {
 struct sw_export {
   void (*lengths)(const double* v, long* len, size_t* size);
   const char* counts; /* '1' for a parameter that a length rule names, '2' for an
-                         OLE string that the function takes over */
+                         OLE string that the function takes over, '3' for a text
+                         that may be NULL */
 };
 
 #include "sweep_table.inc"
@@ -141,6 +142,7 @@ static void describe(void) {
     else if (p->kind == RP_K_INT) at += snprintf(line + at, sizeof line - (size_t)at, "%s%ld", sep, (long)current.a[i].l);
     else if (p->kind == RP_K_PTR && current.len[i] >= 0)
       at += snprintf(line + at, sizeof line - (size_t)at, "%s[%ld]", sep, current.len[i]);
+    else if (p->kind == RP_K_PTR && current.len[i] == -5) at += snprintf(line + at, sizeof line - (size_t)at, "%sNULL", sep);
     else at += snprintf(line + at, sizeof line - (size_t)at, "%s\"...\"", sep);
   }
   snprintf(line + at, sizeof line - (size_t)at, ")\n");
@@ -425,6 +427,18 @@ static void sweep_one(const struct rp_export* e, const struct sw_export* s, void
       heap[i] = fill(&g, p, len[i], size[i], 0, nmax, strings, &nstrings, 0);
     }
     a[i].p = heap[i];
+  }
+  /* A text that its family reads as empty when NULL: now and then NULL, or the
+   * address of NULL. */
+  for (int i = 0; i < e->nparams; ++i) {
+    if (s->counts[i] != '3' || rp_next(&g) % 8 != 0) continue;
+    if (e->params[i].elem == RP_E_PCHAR && rp_next(&g) % 2) {
+      memset(heap[i], 0, sizeof(char*));
+    } else {
+      free(heap[i]);
+      a[i].p = heap[i] = NULL;
+      len[i] = -5;
+    }
   }
   memcpy(current.len, len, sizeof len);
 
