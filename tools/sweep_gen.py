@@ -133,9 +133,12 @@ def c_expr(text, pnames, counts, where, library):
 
 
 def element_bytes(p):
+    """C expression of the size of one element of a pointer parameter."""
     t = p["pointee"]
-    return {"char": 1, "int": t.get("bits", 8) // 8, "float": 4, "double": 8, "struct": t.get("bytes", 0),
-            "pointer": 8, "bstr": 8}[t["kind"]]
+    if t["kind"] in ("pointer", "bstr"):
+        return "sizeof(void*)"
+    return str({"char": 1, "int": t.get("bits", 8) // 8, "float": 4, "double": 8,
+                "struct": t.get("bytes", 0)}[t["kind"]])
 
 
 def default_length(p):
@@ -183,8 +186,7 @@ def generate(data, table, table_path):
             expr = c_expr(rule, pnames, counts, f"{table_path}:{no}", library) if rule else default_length(p)
             if expr not in (str(SW_STR), str(SW_BSTR), str(SW_FILE), str(SW_SCRATCH)):
                 expr = f"sw_length({expr})"
-            size = element_bytes(p) if p["pointee"]["kind"] not in ("pointer", "bstr") else "sizeof(void*)"
-            lines.append(f"  len[{j}] = {expr}; size[{j}] = {size};\n")
+            lines.append(f"  len[{j}] = {expr}; size[{j}] = {element_bytes(p)};\n")
         out.append(f"static void sw_l{i}(const double* v, long* len, size_t* size) {{\n"
                    "  (void)v; (void)len; (void)size;\n"
                    + "".join(lines) + "}\n")
