@@ -37,8 +37,10 @@ void marg(int16_t n, const T* a, int16_t m, const T* b, T* dst) {
   copy(m, b, dst + (n > 0 ? n : 0));
 }
 
+// A position outside 1..n writes nothing (it would place elements outside dst).
 template <class T>
 void rot(int16_t n, const T* src, int16_t k, T* dst) {
+  if (k < 1 || k > n) return;
   for (int i = 0; i < n; ++i) {
     int j = i - k + 1 + n;
     if (j > n - 1) j -= n;

@@ -49,7 +49,8 @@ SURVEY_API void SURVEY_CALL lmat_marg(int16_t n, const int32_t* a, int16_t m, co
 SURVEY_API void SURVEY_CALL dmat_marg(int16_t n, const double* a, int16_t m, const double* b, double* dst);
 
 /* Rotate: the element at 1-based position k (1..n) of src becomes dst[0], order kept
- * cyclically. dst must not be src. lmat_rot is a second name of fmat_rot. */
+ * cyclically; k outside 1..n writes nothing. dst must not be src. lmat_rot is a
+ * second name of fmat_rot. */
 SURVEY_API void SURVEY_CALL imat_rot(int16_t n, const int16_t* src, int16_t k, int16_t* dst);
 SURVEY_API void SURVEY_CALL fmat_rot(int16_t n, const float* src, int16_t k, float* dst);
 SURVEY_API void SURVEY_CALL lmat_rot(int16_t n, const int32_t* src, int16_t k, int32_t* dst);

@@ -119,6 +119,27 @@ TEST(Rot, PositionKBecomesFirst) {
   EXPECT_EQ(ddst[2], 2);
 }
 
+// A position outside 1..n writes nothing at all (it used to place elements before
+// or after dst).
+template <class T, class Rot>
+void expect_rot_writes_nothing(Rot rot, int16_t k) {
+  const T src[] = {1, 2, 3};
+  T dst[5] = {7, 7, 7, 7, 7};
+  rot(3, src, k, dst + 1);
+  for (T v : dst) EXPECT_EQ(v, T(7));
+}
+
+TEST(Rot, PositionOutsideTheArrayWritesNothing) {
+  for (int16_t k : {int16_t(-32768), int16_t(-3), int16_t(0), int16_t(4), int16_t(5), int16_t(9),
+                    int16_t(32767)}) {
+    SCOPED_TRACE(k);
+    expect_rot_writes_nothing<int16_t>(imat_rot, k);
+    expect_rot_writes_nothing<float>(fmat_rot, k);
+    expect_rot_writes_nothing<int32_t>(lmat_rot, k);
+    expect_rot_writes_nothing<double>(dmat_rot, k);
+  }
+}
+
 // One 4-byte body serves int32 and float: every bit pattern must survive, the
 // signalling-NaN ones included.
 TEST(FourByteFamily, MovesBitPatternsUnchanged) {

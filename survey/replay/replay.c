@@ -22,17 +22,6 @@
 
 enum { RP_BUF = 4096, RP_MAXP = 32 };
 
-struct rng {
-  uint64_t s;
-};
-
-static uint64_t next(struct rng* g) {
-  uint64_t z = (g->s += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
-
 static uint64_t hash(const void* p, size_t n, uint64_t h) {
   const unsigned char* b = (const unsigned char*)p;
   for (size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 0x100000001B3ull;
@@ -41,11 +30,11 @@ static uint64_t hash(const void* p, size_t n, uint64_t h) {
 
 static int64_t uniform_int(struct rng* g, int64_t lo, int64_t hi) {
   if (hi < lo) return lo;
-  return lo + (int64_t)(next(g) % (uint64_t)(hi - lo + 1));
+  return lo + (int64_t)(rp_next(g) % (uint64_t)(hi - lo + 1));
 }
 
 static double uniform_real(struct rng* g, double lo, double hi) {
-  double u = (double)(next(g) >> 11) * (1.0 / 9007199254740992.0);
+  double u = (double)(rp_next(g) >> 11) * (1.0 / 9007199254740992.0);
   return lo + u * (hi - lo);
 }
 
@@ -53,9 +42,9 @@ static double uniform_real(struct rng* g, double lo, double hi) {
 static double pick_real(struct rng* g, double lo, double hi, int vector) {
   if (vector == 0) return lo <= 0.0 && 0.0 <= hi ? 0.0 : lo;
   if (vector == 1) return hi;
-  if (next(g) % 8 == 0) {
+  if (rp_next(g) % 8 == 0) {
     static const double special[] = {0.0, 1.0, -1.0, 0.5, 1e-9, 90.0, 180.0, 3.141592653589793};
-    double v = special[next(g) % (sizeof special / sizeof special[0])];
+    double v = special[rp_next(g) % (sizeof special / sizeof special[0])];
     if (v >= lo && v <= hi) return v;
   }
   return uniform_real(g, lo, hi);
@@ -65,11 +54,11 @@ static const char* pick_text(struct rng* g, const struct rp_param* p, char* scra
   if (p->texts) {
     size_t n = 0;
     while (p->texts[n]) ++n;
-    return p->texts[next(g) % n];
+    return p->texts[rp_next(g) % n];
   }
   static const char alphabet[] = "0123456789012345678 .-+eE,abcXYZ\t";
-  size_t len = (size_t)(next(g) % 24);
-  for (size_t i = 0; i < len; ++i) scratch[i] = alphabet[next(g) % (sizeof alphabet - 1)];
+  size_t len = (size_t)(rp_next(g) % 24);
+  for (size_t i = 0; i < len; ++i) scratch[i] = alphabet[rp_next(g) % (sizeof alphabet - 1)];
   scratch[len] = 0;
   return scratch;
 }
@@ -112,7 +101,7 @@ static void fill(struct rng* g, const struct rp_param* p, unsigned char* buf, un
       break;
     }
     default:
-      for (size_t i = 0; i < RP_BUF; ++i) buf[i] = (unsigned char)next(g);
+      for (size_t i = 0; i < RP_BUF; ++i) buf[i] = (unsigned char)rp_next(g);
   }
 }
 
@@ -174,7 +163,7 @@ static int replay_one(FILE* out, const struct rp_export* e, void* fn, int vector
     double lo = p->lo_ref >= 0 ? (double)a[p->lo_ref].i : p->lo;
     double hi = p->hi_ref >= 0 ? (double)a[p->hi_ref].i : p->hi;
     int has_case = c != NULL && !isnan(c[i]);
-    a[i].junk = (uint32_t)next(&g);
+    a[i].junk = (uint32_t)rp_next(&g);
     switch (p->kind) {
       case RP_K_F64:
         a[i].d = has_case ? c[i] : pick_real(&g, lo, hi, vector - e->ncases);

@@ -55,6 +55,18 @@ struct rp_export {
   const char* lint;
 };
 
+/* The argument generator (splitmix64): the same bits on every platform. */
+struct rng {
+  uint64_t s;
+};
+
+static inline uint64_t rp_next(struct rng* g) {
+  uint64_t z = (g->s += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
 void* rp_bind(const char* name);
 void* rp_new_bstr(const char* text, uint32_t bytes);
 uint32_t rp_bstr_bytes(void* s);
