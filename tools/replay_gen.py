@@ -15,6 +15,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import exports  # noqa: E402  (its writer: rewrite only on change)
 import replay_hints as hints  # noqa: E402
 
 DEFAULT_VECTORS = 24
@@ -233,17 +234,7 @@ def main():
     args = ap.parse_args()
     with open(args.signatures, encoding="utf-8") as f:
         data = json.load(f)
-    write_if_changed(args.out, generate(data, args.vectors))
-
-
-def write_if_changed(path, text):
-    """Writes text to path unless it holds it already (nothing to rebuild then)."""
-    if os.path.exists(path):
-        with open(path, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    with open(path, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+    exports.write(args.out, generate(data, args.vectors))
 
 
 if __name__ == "__main__":

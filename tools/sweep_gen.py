@@ -35,6 +35,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import exports  # noqa: E402
 import replay_gen  # noqa: E402
 
 SW_STR = -1       # a NUL-terminated string of random length
@@ -218,7 +219,7 @@ def main():
         text = generate(data, read_table(args.lengths), args.lengths)
     except TableError as err:
         sys.exit(str(err))
-    replay_gen.write_if_changed(args.out, text)
+    exports.write(args.out, text)
 
 
 if __name__ == "__main__":
