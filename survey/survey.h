@@ -59,7 +59,7 @@
 #include "numerics/matrix.h"
 #include "numerics/numtheory.h"
 #include "numerics/random.h"
-#include "numerics/special.h"
+#include "numerics/special_functions.h"
 #include "numerics/statistics.h"
 #include "engineering/formulas.h"
 #include "engineering/hydraulics.h"

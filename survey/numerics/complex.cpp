@@ -6,7 +6,7 @@
 
 #include "../basics/helpers.h"
 #include "../platform/exp_log.hpp"
-#include "special.h"
+#include "special_functions.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "complex.h"
-#include "special.h"
+#include "special_functions.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Error, gamma and beta functions, factorials and counting formulas, inverse
 // hyperbolic and Gudermannian functions, guarded logarithms, powers and roots.
-#include "special.h"
+#include "special_functions.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
-/* special.h - error, gamma and beta functions by rational approximation,
+/* special_functions.h - error, gamma and beta functions by rational approximation,
  * factorials and counting formulas, inverse hyperbolic and Gudermannian functions,
  * guarded logarithms, powers and roots.
  *
  * Out-of-range input gives the guard value stated per function (mostly 0.0);
  * nothing is reported otherwise.
  */
-#ifndef SURVEY_NUMERICS_SPECIAL_H
-#define SURVEY_NUMERICS_SPECIAL_H
+#ifndef SURVEY_NUMERICS_SPECIAL_FUNCTIONS_H
+#define SURVEY_NUMERICS_SPECIAL_FUNCTIONS_H
 
 #include "../survey_api.h"
 
@@ -73,4 +73,4 @@ SURVEY_API double SURVEY_CALL c14(double p);
 
 SURVEY_END_DECLS
 
-#endif /* SURVEY_NUMERICS_SPECIAL_H */
+#endif /* SURVEY_NUMERICS_SPECIAL_FUNCTIONS_H */
