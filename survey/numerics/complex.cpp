@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "../basics/helpers.h"
-#include "../platform/exp_log.hpp"
 #include "special_functions.h"
 
 namespace {
@@ -18,12 +17,6 @@ survey_complex* put(survey_complex* result, double re, double im) {
   result->im = im;
   return result;
 }
-
-// The hyperbolic functions are our own on every platform: c_tan divides sums whose
-// parts cancel for a large imaginary part, where a last-bit difference between two
-// runtimes' cosh and sinh would change the whole result.
-inline double hsinh(double y) { return survey::platform::hyperbolic_sine(y); }
-inline double hcosh(double y) { return survey::platform::hyperbolic_cosine(y); }
 
 // Real part for the trigonometric functions: whole turns are taken off beyond 2 pi
 // (truncated in double; an integer conversion would overflow for large arguments).
@@ -165,16 +158,19 @@ survey_complex* SURVEY_CALL c_log2(survey_complex* result, const survey_complex*
   return c_scale(result, c_ln(result, z), flog2(epow(1.0)));
 }
 
+// sinH and cosH are the library's own on every platform: c_tan divides sums whose
+// parts cancel for a large imaginary part, where a last-bit difference between two
+// runtimes' cosh and sinh would change the whole result.
 survey_complex* SURVEY_CALL c_sin(survey_complex* result, const survey_complex* z) {
   const double x = reduced(z->re);
   const double y = z->im;
-  return put(result, std::sin(x) * hcosh(y), std::cos(x) * hsinh(y));
+  return put(result, std::sin(x) * cosH(y), std::cos(x) * sinH(y));
 }
 
 survey_complex* SURVEY_CALL c_cos(survey_complex* result, const survey_complex* z) {
   const double x = reduced(z->re);
   const double y = z->im;
-  return put(result, std::cos(x) * hcosh(y), -std::sin(x) * hsinh(y));
+  return put(result, std::cos(x) * cosH(y), -std::sin(x) * sinH(y));
 }
 
 survey_complex* SURVEY_CALL c_tan(survey_complex* result, const survey_complex* z) {
